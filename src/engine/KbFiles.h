@@ -1,0 +1,18 @@
+#pragma once
+
+// The names of the knowledge-base files, as the program writes them. The resolver finds them
+// whatever their letter case on disk.
+namespace kbfiles {
+inline constexpr const char* Words = "Base\\Words.Dat";
+inline constexpr const char* Povtor = "Base\\Povtor.Dat";
+inline constexpr const char* X = "Base\\X.Dat";
+inline constexpr const char* Collection = "Base\\Collection.Dat";
+inline constexpr const char* BigString = "Base\\BigString.Dat";
+inline constexpr const char* W1 = "Base\\W1.Dat";
+inline constexpr const char* W2 = "Base\\W2.Dat";
+inline constexpr const char* AI = "Base\\AI.dat";
+inline constexpr const char* Pause = "Base\\Pause.Dat";
+inline constexpr const char* Begin = "Base\\Begin.dat";
+inline constexpr const char* Dictionary = "Base\\dictionary.dat";
+inline constexpr const char* Log = "Base\\Log.Mirtel";
+} // namespace kbfiles

@@ -1,0 +1,82 @@
+#include "Learning.h"
+
+#include "Cp1251.h"
+#include "KbFiles.h"
+#include "KbLine.h"
+
+const char* Learning::fallbackList(const std::string& phrase) {
+    return !phrase.empty() && phrase.back() == '?' ? kbfiles::W1 : kbfiles::W2;
+}
+
+std::string Learning::fallbackReply(const std::string& phrase, int& line) {
+    std::string reply;
+    line = RE2_.loadAndPick(fallbackList(phrase), random_, reply);
+    return reply;
+}
+
+void Learning::learn(const std::string& UserPhrase, const std::string& echoedPhrase,
+                     const std::string& PrevReply) {
+    if (!inFallbackList(UserPhrase)) {
+        if (PrevReply.empty()) {
+            return;
+        }
+        addToFallbackList(UserPhrase, PrevReply);
+    }
+    const std::string newPattern = cp1251::upper(echoedPhrase);
+    if (knownPattern(cp1251::upper(UserPhrase))) {
+        return;
+    }
+    RE2_.lines().append(newPattern + "^");
+    RE2_.save(kbfiles::Words);
+    if (PrevReply.empty()) {
+        return;
+    }
+    attachAnswer(UserPhrase, PrevReply);
+}
+
+bool Learning::inFallbackList(const std::string& UserPhrase) const {
+    const LineList& list = RE2_.lines();
+    for (int LineIndex = 1; LineIndex < list.count(); ++LineIndex) {
+        if (list.line(LineIndex) == UserPhrase) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The list is chosen by the previous reply: what follows a question is an answer.
+void Learning::addToFallbackList(const std::string& UserPhrase, const std::string& PrevReply) {
+    const char* list = PrevReply.find('?') != std::string::npos ? kbfiles::W1 : kbfiles::W2;
+    RE2_.load(list);
+    RE2_.lines().append(UserPhrase);
+    RE2_.save(list);
+}
+
+bool Learning::knownPattern(const std::string& upperPhrase) {
+    RE2_.load(kbfiles::Words);
+    return findPattern(upperPhrase) >= 0;
+}
+
+// The line moves to the end of the file with the answer as its last alternative.
+void Learning::attachAnswer(const std::string& UserPhrase, const std::string& PrevReply) {
+    RE2_.load(kbfiles::Words);
+    const int LineIndex = findPattern(cp1251::upper(PrevReply));
+    if (LineIndex < 0) {
+        return;
+    }
+    const std::string line = RE2_.lines().line(LineIndex);
+    RE2_.lines().remove(LineIndex);
+    RE2_.lines().append(line + UserPhrase + ";");
+    RE2_.save(kbfiles::Words);
+}
+
+int Learning::findPattern(const std::string& upperText) const {
+    const LineList& words = RE2_.lines();
+    for (int LineIndex = 1; LineIndex < words.count(); ++LineIndex) {
+        const std::string& line = words.line(LineIndex);
+        if (kbline::separator(line) != kbline::npos && kbline::pattern(line) == upperText) {
+            return LineIndex;
+        }
+    }
+    return -1;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Random.h"
+#include "WorkList.h"
+
+#include <string>
+
+// The fallback reply for a phrase the base could not answer, and the learning from it: the phrase
+// joins a fallback list as a future reply, becomes a new pattern in "Base\Words.Dat", and is
+// attached as an answer to the line whose pattern is the program's previous reply. Every change is
+// saved before the turn goes on.
+class Learning {
+public:
+    Learning(WorkList& workList, Random& random) : RE2_(workList), random_(random) {}
+
+    // "Base\W1.Dat" for a question (the phrase ends with "?"), "Base\W2.Dat" otherwise. The list
+    // stays loaded in the work list for learn().
+    static const char* fallbackList(const std::string& phrase);
+    std::string fallbackReply(const std::string& phrase, int& line);
+
+    // Right after fallbackReply(), with its list still in the work list.
+    void learn(const std::string& UserPhrase, const std::string& echoedPhrase,
+               const std::string& PrevReply);
+
+private:
+    bool inFallbackList(const std::string& UserPhrase) const;
+    void addToFallbackList(const std::string& UserPhrase, const std::string& PrevReply);
+    bool knownPattern(const std::string& upperPhrase);
+    void attachAnswer(const std::string& UserPhrase, const std::string& PrevReply);
+    int findPattern(const std::string& upperText) const;
+
+    WorkList& RE2_;
+    Random& random_;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Writes lines as an RTF document in the form a rich-edit control saves plain Cyrillic text:
+// one paragraph per line, each followed by \par.
+class RtfWriter {
+  public:
+    static std::string write(const std::vector<std::string>& lines);
+};

@@ -1,0 +1,82 @@
+// lorintal-console: talk to the program at a terminal. Reads phrases in UTF-8, one a line, runs a
+// reply turn for each exactly as the window does, and prints the log lines each turn adds.
+
+#include "ConsoleSurroundings.h"
+#include "Cp1251.h"
+#include "FileError.h"
+#include "LineFiles.h"
+#include "MtRandom.h"
+#include "ReplyEngine.h"
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Options {
+    std::filesystem::path folder = std::filesystem::current_path();
+    std::unique_ptr<MtRandom> random;
+};
+
+int usage() {
+    std::cerr << "usage: lorintal-console [--dir DIR] [--seed N]\n";
+    return 2;
+}
+
+bool parseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--dir" && i + 1 < argc) {
+            options.folder = argv[++i];
+        } else if (arg == "--seed" && i + 1 < argc) {
+            try {
+                options.random = std::make_unique<MtRandom>(
+                    static_cast<std::uint32_t>(std::stoul(argv[++i])));
+            } catch (const std::exception&) {
+                return false;
+            }
+        } else {
+            return false;
+        }
+    }
+    if (!options.random) {
+        options.random = std::make_unique<MtRandom>();
+    }
+    return true;
+}
+
+std::string withoutLineEnd(std::string line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) {
+        line.pop_back();
+    }
+    return line;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        return usage();
+    }
+    if (!std::filesystem::is_directory(options.folder)) {
+        std::cerr << "lorintal-console: no program folder at " << options.folder.string() << '\n';
+        return 2;
+    }
+    ReplyEngine engine(LineFiles(PathResolver(options.folder)), *options.random);
+    ConsoleSurroundings console(std::cout);
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        console.setInput(cp1251::fromUtf8(withoutLineEnd(line)));
+        try {
+            engine.SpeakClick(console);
+        } catch (const FileError& error) {
+            std::cout.flush();
+            std::cerr << cp1251::toUtf8(error.what()) << std::endl;
+        }
+        std::cout.flush();
+    }
+    return 0;
+}
