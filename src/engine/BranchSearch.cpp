@@ -7,6 +7,7 @@
 std::optional<std::string> BranchSearch::continueBranch(std::string_view phrase,
                                                         EngineState& state) {
     RE2_.load(kbfiles::Words);
+    const PatternScan scan(phrase);
     const LineList& words = RE2_.lines();
     for (;;) {
         ++state.ContextLine;
@@ -26,7 +27,7 @@ std::optional<std::string> BranchSearch::continueBranch(std::string_view phrase,
             continue;
         }
         const std::string_view BranchPattern = kbline::pattern(line, patternStart);
-        if (!patternScan(BranchPattern, phrase)) {
+        if (!scan.find(BranchPattern)) {
             continue;
         }
         ++state.BranchDepth;

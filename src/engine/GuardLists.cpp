@@ -44,8 +44,9 @@ LineList makeList(std::initializer_list<const char*> entries) {
 GuardLists::GuardLists() : cenzura_(makeList(kCenzura)), filterNr_(makeList(kFilterNr)) {}
 
 int GuardLists::scan(const LineList& list, std::string_view phrase) {
+    const PatternScan scan(phrase);
     for (int i = 1; i < list.count(); ++i) {
-        if (patternScan(list.line(i), phrase)) {
+        if (scan.find(list.line(i))) {
             return i;
         }
     }

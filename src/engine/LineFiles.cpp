@@ -5,10 +5,13 @@
 #include "RtfWriter.h"
 
 #include <cerrno>
+#include <unordered_map>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -16,30 +19,34 @@ namespace {
 
 constexpr std::string_view kRtfMagic = "{\\rtf";
 
-bool readWhole(const fs::path& path, std::string& bytes) {
+// Reads the whole file into the buffer, which only ever grows, so that reading the same large
+// file again and again allocates nothing. Returns the number of bytes read, or nothing.
+std::optional<std::size_t> readWhole(const fs::path& path, std::string& buffer) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return false;
+        return std::nullopt;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return false;
+        return std::nullopt;
     }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
+    const auto expected = static_cast<std::size_t>(info.st_size) + 1; // + 1 sees a grown file
+    if (buffer.size() < expected) {
+        buffer.resize(expected);
+    }
     std::size_t done = 0;
     for (;;) {
-        if (done == bytes.size()) {
-            bytes.resize(bytes.size() + 65536); // the file may have grown since fstat
+        if (done == buffer.size()) {
+            buffer.resize(buffer.size() * 2); // the file grew while it was read
         }
-        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t got = ::read(fd, buffer.data() + done, buffer.size() - done);
         if (got < 0 && errno == EINTR) {
             continue;
         }
         if (got <= 0) {
             ::close(fd);
-            bytes.resize(done);
-            return got == 0;
+            return got == 0 ? std::optional(done) : std::nullopt;
         }
         done += static_cast<std::size_t>(got);
     }
@@ -86,6 +93,18 @@ bool replaceAtomically(const fs::path& target, std::string_view bytes) {
 
 } // namespace
 
+struct LineFiles::Memory {
+    struct Entry {
+        std::string bytes;
+        LineList lines;
+    };
+    std::unordered_map<std::string, Entry> files;
+    std::string buffer;
+};
+
+LineFiles::LineFiles(PathResolver resolver)
+    : resolver_(std::move(resolver)), memory_(std::make_shared<Memory>()) {}
+
 LineList LineFiles::parse(std::string_view bytes) {
     if (bytes.substr(0, kRtfMagic.size()) == kRtfMagic) {
         return LineList(RtfReader::read(bytes));
@@ -94,15 +113,27 @@ LineList LineFiles::parse(std::string_view bytes) {
 }
 
 LineList LineFiles::load(const std::string& name) const {
-    std::string bytes;
-    if (!readWhole(resolver_.resolve(name), bytes)) {
+    const fs::path path = resolver_.resolve(name);
+    const auto size = readWhole(path, memory_->buffer);
+    if (!size) {
         throw FileError::cannotOpen(name);
     }
-    return parse(bytes);
+    const std::string_view bytes(memory_->buffer.data(), *size);
+    Memory::Entry& known = memory_->files[path.string()];
+    if (known.bytes != bytes) {
+        known.lines = parse(bytes);
+        known.bytes.assign(bytes); // keeps its memory when the size is alike
+    }
+    return known.lines;
 }
 
 void LineFiles::save(const std::string& name, const LineList& lines) const {
-    if (!replaceAtomically(resolver_.resolve(name), RtfWriter::write(lines.lines()))) {
+    const fs::path path = resolver_.resolve(name);
+    Memory::Entry& known = memory_->files[path.string()];
+    RtfWriter::write(lines.lines(), known.bytes);
+    if (!replaceAtomically(path, known.bytes)) {
+        memory_->files.erase(path.string());
         throw FileError::cannotCreate(name);
     }
+    known.lines = lines;
 }

@@ -3,6 +3,7 @@
 namespace {
 
 const std::string kEmptyLine;
+const std::vector<std::string> kNoLines;
 
 // Calls take(part) for every line of the text; a final line break adds no empty part.
 template <typename Take> void splitLines(std::string_view text, Take take) {
@@ -21,36 +22,49 @@ template <typename Take> void splitLines(std::string_view text, Take take) {
 } // namespace
 
 LineList LineList::fromText(std::string_view text) {
-    LineList list;
-    splitLines(text, [&list](std::string_view part) { list.lines_.emplace_back(part); });
-    return list;
+    std::vector<std::string> lines;
+    splitLines(text, [&lines](std::string_view part) { lines.emplace_back(part); });
+    return LineList(std::move(lines));
 }
 
 const std::string& LineList::line(int index) const {
     if (index < 0 || index >= count()) {
         return kEmptyLine;
     }
-    return lines_[static_cast<std::size_t>(index)];
+    return (*lines_)[static_cast<std::size_t>(index)];
+}
+
+const std::vector<std::string>& LineList::lines() const { return lines_ ? *lines_ : kNoLines; }
+
+std::vector<std::string>& LineList::own() {
+    if (!lines_) {
+        lines_ = std::make_shared<std::vector<std::string>>();
+    } else if (lines_.use_count() > 1) {
+        lines_ = std::make_shared<std::vector<std::string>>(*lines_);
+    }
+    return *lines_;
 }
 
 void LineList::append(std::string_view text) {
+    std::vector<std::string>& lines = own();
     if (text.empty()) {
-        lines_.emplace_back();
+        lines.emplace_back();
         return;
     }
-    splitLines(text, [this](std::string_view part) { lines_.emplace_back(part); });
+    splitLines(text, [&lines](std::string_view part) { lines.emplace_back(part); });
 }
 
 void LineList::remove(int index) {
     if (index < 0 || index >= count()) {
         return;
     }
-    lines_.erase(lines_.begin() + index);
+    std::vector<std::string>& lines = own();
+    lines.erase(lines.begin() + index);
 }
 
 std::string LineList::text() const {
     std::string out;
-    for (const std::string& line : lines_) {
+    for (const std::string& line : lines()) {
         out += line;
         out += "\r\n";
     }

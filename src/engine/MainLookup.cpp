@@ -5,10 +5,11 @@
 #include "PatternScan.h"
 
 std::optional<MainLookup::Answer> MainLookup::find(std::string_view phrase) {
+    const PatternScan scan(phrase);
     bool wordByWord = false;
-    std::optional<int> LineIndex = wholePatternPass(phrase);
+    std::optional<int> LineIndex = wholePatternPass(scan);
     if (!LineIndex) {
-        LineIndex = wordByWordPass(phrase);
+        LineIndex = wordByWordPass(scan);
         wordByWord = true;
     }
     if (!LineIndex) {
@@ -19,19 +20,21 @@ std::optional<MainLookup::Answer> MainLookup::find(std::string_view phrase) {
                   wordByWord, kbline::isFarewell(line)};
 }
 
-std::optional<int> MainLookup::wholePatternPass(std::string_view phrase) {
+std::optional<int> MainLookup::wholePatternPass(const PatternScan& phrase) {
     RE2_.load(kbfiles::Words);
     const LineList& words = RE2_.lines();
     for (int LineIndex = 1; LineIndex < words.count(); ++LineIndex) {
         const std::string& line = words.line(LineIndex);
-        if (kbline::answers(line) && patternScan(kbline::pattern(line), phrase)) {
+        const std::size_t separator = kbline::separator(line);
+        if (separator != kbline::npos && separator + 1 < line.size() &&
+            phrase.find(std::string_view(line).substr(0, separator))) {
             return LineIndex;
         }
     }
     return std::nullopt;
 }
 
-std::optional<int> MainLookup::wordByWordPass(std::string_view phrase) {
+std::optional<int> MainLookup::wordByWordPass(const PatternScan& phrase) {
     RE2_.load(kbfiles::Words);
     const LineList& words = RE2_.lines();
     for (int LineIndex = 1; LineIndex < words.count(); ++LineIndex) {
@@ -43,7 +46,7 @@ std::optional<int> MainLookup::wordByWordPass(std::string_view phrase) {
     return std::nullopt;
 }
 
-bool MainLookup::wordsFound(std::string_view pattern, std::string_view phrase) {
+bool MainLookup::wordsFound(std::string_view pattern, const PatternScan& phrase) {
     std::size_t CharPos = 0;
     std::size_t start = 0;
     while (start <= pattern.size()) {
@@ -52,7 +55,7 @@ bool MainLookup::wordsFound(std::string_view pattern, std::string_view phrase) {
             pattern.substr(start, space == std::string_view::npos ? std::string_view::npos
                                                                   : space - start);
         if (!word.empty()) {
-            const auto end = patternScan(word, phrase, CharPos);
+            const auto end = phrase.find(word, CharPos);
             if (!end) {
                 return false;
             }

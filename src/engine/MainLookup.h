@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PatternScan.h"
 #include "Random.h"
 #include "WorkList.h"
 
@@ -24,9 +25,9 @@ public:
     std::optional<Answer> find(std::string_view phrase);
 
 private:
-    std::optional<int> wholePatternPass(std::string_view phrase);
-    std::optional<int> wordByWordPass(std::string_view phrase);
-    static bool wordsFound(std::string_view pattern, std::string_view phrase);
+    std::optional<int> wholePatternPass(const PatternScan& phrase);
+    std::optional<int> wordByWordPass(const PatternScan& phrase);
+    static bool wordsFound(std::string_view pattern, const PatternScan& phrase);
 
     WorkList& RE2_;
     Random& random_;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <bitset>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Searches the phrase, from a given position on, for the pattern as one unbroken run. Each phrase
@@ -10,6 +12,21 @@
 // as the start of a new one ("КОТ" is not found in "ККОТ"): the knowledge bases are written
 // against exactly this behaviour.
 //
-// Positions are 0-based. Returns the position just past the pattern's last character, or nothing.
-std::optional<std::size_t> patternScan(std::string_view pattern, std::string_view phrase,
-                                       std::size_t from = 0);
+// A lookup runs one phrase against every line of the base, so the phrase is prepared once: it is
+// upper-cased, and the set of characters it holds lets most patterns be refused without a scan.
+class PatternScan {
+public:
+    explicit PatternScan(std::string_view phrase);
+
+    // Positions are 0-based. Returns the position just past the pattern's last character.
+    std::optional<std::size_t> find(std::string_view pattern, std::size_t from = 0) const;
+
+private:
+    std::string upper_;
+    std::bitset<256> present_;
+};
+
+inline std::optional<std::size_t> patternScan(std::string_view pattern, std::string_view phrase,
+                                              std::size_t from = 0) {
+    return PatternScan(phrase).find(pattern, from);
+}

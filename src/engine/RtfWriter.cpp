@@ -1,5 +1,7 @@
 #include "RtfWriter.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -15,66 +17,80 @@ constexpr std::string_view kFooter = "}\r\n";
 constexpr std::string_view kTab = "\\tab ";
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-// How many bytes a byte of a line takes in RTF.
-std::size_t escapedSize(unsigned char byte) {
-    if (byte == '\t') {
-        return kTab.size();
+// Every byte of a line in its RTF form: plain, "\\x" for \\ { }, "\\tab " for a tab and \\'hh
+// for control bytes and everything from 0x7F on. Padded to eight bytes so that writing one is a
+// single fixed-size copy.
+struct Escape {
+    char text[8];
+    std::size_t size;
+};
+
+struct EscapeTable {
+    Escape bytes[256];
+    EscapeTable() {
+        for (int i = 0; i < 256; ++i) {
+            Escape& e = bytes[i];
+            const auto byte = static_cast<char>(i);
+            if (i == '\t') {
+                std::copy(kTab.begin(), kTab.end(), e.text);
+                e.size = kTab.size();
+            } else if (i < 0x20 || i >= 0x7F) {
+                const char hex[] = {'\\', '\'', kHexDigits[i >> 4], kHexDigits[i & 0xF]};
+                std::copy(hex, hex + 4, e.text);
+                e.size = 4;
+            } else if (i == '\\' || i == '{' || i == '}') {
+                e.text[0] = '\\';
+                e.text[1] = byte;
+                e.size = 2;
+            } else {
+                e.text[0] = byte;
+                e.size = 1;
+            }
+        }
     }
-    if (byte < 0x20 || byte >= 0x7F) {
-        return 4; // \'hh
-    }
-    if (byte == '\\' || byte == '{' || byte == '}') {
-        return 2;
-    }
-    return 1;
+};
+
+const EscapeTable& escapes() {
+    static const EscapeTable table;
+    return table;
 }
 
 std::size_t rtfSize(const std::vector<std::string>& lines) {
+    const EscapeTable& table = escapes();
     std::size_t size = kHeader.size() + kFooter.size() + lines.size() * kLineEnd.size();
     for (const std::string& line : lines) {
         for (char c : line) {
-            size += escapedSize(static_cast<unsigned char>(c));
+            size += table.bytes[static_cast<unsigned char>(c)].size;
         }
     }
     return size;
 }
 
-void appendEscaped(std::string& out, unsigned char byte) {
-    if (byte == '\t') {
-        out += kTab;
-    } else if (byte == '\\' || byte == '{' || byte == '}') {
-        out += '\\';
-        out += static_cast<char>(byte);
-    } else {
-        const char hex[] = {'\\', '\'', kHexDigits[byte >> 4], kHexDigits[byte & 0xF]};
-        out.append(hex, sizeof hex);
-    }
-}
-
-// Copies runs of bytes that need no escape in one go.
-void appendLine(std::string& out, std::string_view line) {
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(line[i]);
-        if (escapedSize(byte) != 1) {
-            out.append(line.data() + runStart, i - runStart);
-            appendEscaped(out, byte);
-            runStart = i + 1;
-        }
-    }
-    out.append(line.data() + runStart, line.size() - runStart);
-    out += kLineEnd;
-}
+char* put(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
 
 } // namespace
 
+// Sized first and then filled through a pointer: a base of a hundred thousand lines is written
+// on every turn that learns, so this stays a single pass with no reallocation.
 std::string RtfWriter::write(const std::vector<std::string>& lines) {
     std::string rtf;
-    rtf.reserve(rtfSize(lines));
-    rtf += kHeader;
-    for (const std::string& line : lines) {
-        appendLine(rtf, line);
-    }
-    rtf += kFooter;
+    write(lines, rtf);
     return rtf;
+}
+
+void RtfWriter::write(const std::vector<std::string>& lines, std::string& rtf) {
+    const EscapeTable& table = escapes();
+    const std::size_t size = rtfSize(lines);
+    rtf.resize(size + sizeof(Escape::text)); // room for the last fixed-size copy
+    char* out = put(rtf.data(), kHeader);
+    for (const std::string& line : lines) {
+        for (char c : line) {
+            const Escape& escape = table.bytes[static_cast<unsigned char>(c)];
+            std::memcpy(out, escape.text, sizeof escape.text);
+            out += escape.size;
+        }
+        out = put(out, kLineEnd);
+    }
+    put(out, kFooter);
+    rtf.resize(size);
 }

@@ -8,4 +8,7 @@
 class RtfWriter {
   public:
     static std::string write(const std::vector<std::string>& lines);
+    // The same into a buffer the caller keeps, so that saving a large file again and again does
+    // not allocate and clear fresh memory each time.
+    static void write(const std::vector<std::string>& lines, std::string& rtf);
 };

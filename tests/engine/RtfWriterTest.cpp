@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -71,19 +70,14 @@ TEST(RtfWriterTest, AwkwardLinesReadBackUnchanged) {
     }
 }
 
-// A knowledge base of a hundred thousand lines is saved and opened without a wait; a writer or
-// reader that copies the document per line or per character would take seconds here.
-TEST(RtfWriterTest, LargeDocumentIsQuick) {
+// A knowledge base of a hundred thousand lines survives a save and a load (its speed is measured
+// in bench/).
+TEST(RtfWriterTest, LargeDocumentRoundTrips) {
     Lines lines;
     for (int i = 0; i < 100'000; ++i) {
         lines.push_back(ru("Строка номер ") + std::to_string(i) + " {\\}\t" + ru("ёЁ"));
     }
-    const auto start = std::chrono::steady_clock::now();
-    const std::string rtf = RtfWriter::write(lines);
-    const Lines read = RtfReader::read(rtf);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(read, lines);
-    EXPECT_LT(elapsed, std::chrono::seconds(1));
+    EXPECT_EQ(RtfReader::read(RtfWriter::write(lines)), lines);
 }
 
 } // namespace

@@ -1,0 +1,179 @@
+// A reply turn on generated knowledge bases of 1,000, 10,000 and 100,000 lines stored as RTF, each
+// beside its floor: reading and writing the same bytes, with plain read() and write(), as many
+// times as the turn loads and saves "Base\Words.Dat". The counter "ratio" in the Turn rows is the
+// turn's time over the floor measured in the same run.
+
+#include "Cp1251.h"
+#include "LineFiles.h"
+#include "ReplyEngine.h"
+#include "RtfWriter.h"
+#include "TurnSurroundings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Draws that keep every turn on the same path: the long-phrase test does not look at the length,
+// the follow-up remark is not offered, and the first alternative is taken.
+class SteadyRandom : public Random {
+public:
+    int random(int n) override { return n > 1 ? 1 : 0; }
+    void reseed() override {}
+};
+
+class QuietSurroundings : public TurnSurroundings {
+public:
+    std::string phrase;
+    bool cpuUserMode() const override { return true; }
+    bool cpuCpuMode() const override { return false; }
+    std::string inputText() const override { return phrase; }
+    std::string exchangeFirstLine() const override { return {}; }
+    std::string earlierLine() const override { return {}; }
+    void setBusyCursor(bool) override {}
+    void playPhraseCue() override {}
+    void echoPhrase(const std::string&) override {}
+    void playReplyCue() override {}
+    void showReply(const std::string&) override {}
+    void setFarewellTimer(bool) override {}
+    void setFollowUpTimer(bool) override {}
+    void writeExchange(const std::string&) override {}
+    void clearInput() override {}
+};
+
+std::string cp(const std::string& utf8) { return cp1251::fromUtf8(utf8); }
+
+// Lines in the grammar of the main file: patterns of two or three Russian words with a number, a
+// few alternatives each, every tenth line a branch line.
+std::vector<std::string> generatedBase(int lines) {
+    std::vector<std::string> base{cp("Сгенерированная база")};
+    for (int i = 1; i < lines; ++i) {
+        const std::string n = std::to_string(i);
+        if (i % 10 == 0) {
+            base.push_back(cp("_ВЕТКА " + n + "^Продолжение номер " + n + ".;Дальше.;"));
+        } else {
+            base.push_back(cp("ШАБЛОН" + n + " ПРО ПОГОДУ^Ответ номер " + n +
+                              ", про погоду.;Второй ответ.;Третий ответ?;"));
+        }
+    }
+    return base;
+}
+
+struct Fixture {
+    fs::path folder;
+    std::string wordsBytes;
+
+    explicit Fixture(int lines) {
+        folder = fs::temp_directory_path() / ("lorintal-bench-" + std::to_string(lines));
+        fs::create_directories(folder / "Base");
+        wordsBytes = RtfWriter::write(generatedBase(lines));
+        resetWords();
+        const std::map<std::string, std::string> replies = {
+            {"Povtor.Dat", "Повтор."}, {"X.Dat", "Не груби."},    {"Collection.Dat", ""},
+            {"BigString.Dat", "Длинно."}, {"W1.Dat", "Не знаю."}, {"W2.Dat", "Понятно."},
+            {"AI.dat", "Заголовок\r\nКстати."}};
+        for (const auto& [name, text] : replies) {
+            write(folder / "Base" / name, RtfWriter::write(LineList::fromText(cp(text)).lines()));
+        }
+    }
+    ~Fixture() { fs::remove_all(folder); }
+
+    static void write(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    void resetWords() const { write(folder / "Base/Words.Dat", wordsBytes); }
+};
+
+void plainRead(const fs::path& path, std::string& buffer) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    ssize_t got = 0;
+    std::size_t done = 0;
+    while ((got = ::read(fd, buffer.data() + done, buffer.size() - done)) > 0) {
+        done += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    benchmark::DoNotOptimize(buffer.data());
+}
+
+void plainWrite(const fs::path& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+    ::close(fd);
+}
+
+// The floor: `loads` plain reads and `saves` plain writes of the main file's bytes.
+void floorFor(benchmark::State& state, int loads, int saves) {
+    Fixture fixture(static_cast<int>(state.range(0)));
+    const fs::path words = fixture.folder / "Base/Words.Dat";
+    const fs::path copy = fixture.folder / "Base/Words.copy";
+    std::string buffer(fixture.wordsBytes.size(), '\0');
+    for (auto _ : state) {
+        for (int i = 0; i < loads; ++i) {
+            plainRead(words, buffer);
+        }
+        for (int i = 0; i < saves; ++i) {
+            plainWrite(copy, fixture.wordsBytes);
+        }
+    }
+}
+
+// Matches a line near the end in the whole-pattern pass: one load of the main file.
+void MatchingTurn(benchmark::State& state) {
+    Fixture fixture(static_cast<int>(state.range(0)));
+    SteadyRandom random;
+    ReplyEngine engine(LineFiles(PathResolver(fixture.folder)), random);
+    QuietSurroundings surroundings;
+    const int last = static_cast<int>(state.range(0)) - 2;
+    const std::string phrase = cp("Что скажешь, шаблон" + std::to_string(last) + " про погоду?");
+    auto speak = [&] {
+        engine.state().BranchDepth = 0;
+        surroundings.phrase = phrase;
+        engine.SpeakClick(surroundings);
+    };
+    speak(); // the program has read its base once before the user's first phrase
+    for (auto _ : state) {
+        speak();
+    }
+}
+void MatchingFloor(benchmark::State& state) { floorFor(state, 1, 0); }
+
+// A phrase the base does not know, after a reply that is a pattern of the base: both lookup
+// passes, the known-pattern check and the attaching load the main file (4 loads); the new pattern
+// and the attached answer save it (2). Every turn learns a new phrase, as in a real conversation.
+void LearningTurn(benchmark::State& state) {
+    Fixture fixture(static_cast<int>(state.range(0)));
+    SteadyRandom random;
+    ReplyEngine engine(LineFiles(PathResolver(fixture.folder)), random);
+    QuietSurroundings surroundings;
+    int turns = 0;
+    auto speak = [&] {
+        engine.state().BranchDepth = 0;
+        engine.state().PrevReply = cp("Шаблон5 про погоду");
+        surroundings.phrase = cp("Совсем новая фраза номер " + std::to_string(++turns));
+        engine.SpeakClick(surroundings);
+    };
+    speak(); // the program has read its base once before the user's first phrase
+    for (auto _ : state) {
+        speak();
+    }
+}
+void LearningFloor(benchmark::State& state) { floorFor(state, 4, 2); }
+
+} // namespace
+
+BENCHMARK(MatchingFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(MatchingTurn)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(LearningFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(LearningTurn)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
