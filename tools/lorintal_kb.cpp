@@ -1,0 +1,102 @@
+// lorintal-kb: looks after a program folder's knowledge base.
+//   lorintal-kb check [--dir DIR]   reports what is wrong, with file and line index;
+//                                   exit 0 when clean, 1 with findings, 2 when unreadable
+//   lorintal-kb stats [--dir DIR]   prints the counts the program shows
+
+#include "Cp1251.h"
+#include "FileError.h"
+#include "KbChecker.h"
+#include "KbFiles.h"
+#include "KbStatistics.h"
+#include "LineFiles.h"
+#include "WorkList.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: lorintal-kb check|stats [--dir DIR]\n";
+    return 2;
+}
+
+int check(const LineFiles& files) {
+    const auto findings = KbChecker(files).check();
+    for (const auto& finding : findings) {
+        std::cout << finding.file;
+        if (finding.line >= 0) {
+            std::cout << " line " << finding.line;
+        }
+        std::cout << ": " << finding.what << '\n';
+    }
+    std::cout << (findings.empty() ? "The knowledge base is well-formed.\n"
+                                   : std::to_string(findings.size()) + " findings.\n");
+    return findings.empty() ? 0 : 1;
+}
+
+// Learned lines still waiting for their first answer: a pattern followed by "^" and nothing.
+int waitingForAnswer(const LineList& words) {
+    int waiting = 0;
+    for (int index = 1; index < words.count(); ++index) {
+        const std::string& line = words.line(index);
+        waiting += !line.empty() && line.back() == '^' && line.find('^', 1) + 1 == line.size();
+    }
+    return waiting;
+}
+
+class PrintedCaptions : public KbStatistics::CaptionSink {
+  public:
+    void appendToCaption(KbStatistics::MenuItem item, const std::string& suffix) override {
+        static const char* const names[] = {
+            "Входящие выражения:", "Исходящие выражения:", "Итого:"};
+        std::cout << names[static_cast<int>(item)] << suffix << '\n';
+    }
+};
+
+int stats(const LineFiles& files) {
+    WorkList RE2(files);
+    RE2.load(kbfiles::Words);
+    const LineList words = RE2.lines();
+    std::cout << cp1251::toUtf8(KbStatistics::statusText(KbStatistics::countPhrases(words)))
+              << '\n';
+    PrintedCaptions captions;
+    KbStatistics().T8Tick(RE2, captions);
+    std::cout << "Выученных фраз без ответа: " << waitingForAnswer(words) << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return usage();
+    }
+    const std::string command = argv[1];
+    std::filesystem::path folder = std::filesystem::current_path();
+    for (int i = 2; i < argc; ++i) {
+        if (std::string(argv[i]) == "--dir" && i + 1 < argc) {
+            folder = argv[++i];
+        } else {
+            return usage();
+        }
+    }
+    if (!std::filesystem::is_directory(folder)) {
+        std::cerr << "lorintal-kb: cannot read the program folder " << folder.string() << '\n';
+        return 2;
+    }
+    const LineFiles files{PathResolver(folder)};
+    try {
+        if (command == "check") {
+            return check(files);
+        }
+        if (command == "stats") {
+            return stats(files);
+        }
+    } catch (const FileError& error) {
+        std::cerr << cp1251::toUtf8(error.what()) << '\n';
+        return 2;
+    }
+    return usage();
+}
