@@ -51,7 +51,9 @@ public:
     void clearInput() override {}
 };
 
-std::string cp(const std::string& utf8) { return cp1251::fromUtf8(utf8); }
+std::string cp(const std::string& utf8) {
+    return cp1251::fromUtf8(utf8);
+}
 
 // Lines in the grammar of the main file: patterns of two or three Russian words with a number, a
 // few alternatives each, every tenth line a branch line.
@@ -79,8 +81,8 @@ struct Fixture {
         wordsBytes = RtfWriter::write(generatedBase(lines));
         resetWords();
         const std::map<std::string, std::string> replies = {
-            {"Povtor.Dat", "Повтор."}, {"X.Dat", "Не груби."},    {"Collection.Dat", ""},
-            {"BigString.Dat", "Длинно."}, {"W1.Dat", "Не знаю."}, {"W2.Dat", "Понятно."},
+            {"Povtor.Dat", "Повтор."},         {"X.Dat", "Не груби."}, {"Collection.Dat", ""},
+            {"BigString.Dat", "Длинно."},      {"W1.Dat", "Не знаю."}, {"W2.Dat", "Понятно."},
             {"AI.dat", "Заголовок\r\nКстати."}};
         for (const auto& [name, text] : replies) {
             write(folder / "Base" / name, RtfWriter::write(LineList::fromText(cp(text)).lines()));
@@ -145,7 +147,9 @@ void MatchingTurn(benchmark::State& state) {
         speak();
     }
 }
-void MatchingFloor(benchmark::State& state) { floorFor(state, 1, 0); }
+void MatchingFloor(benchmark::State& state) {
+    floorFor(state, 1, 0);
+}
 
 // A phrase the base does not know, after a reply that is a pattern of the base: both lookup
 // passes, the known-pattern check and the attaching load the main file (4 loads); the new pattern
@@ -167,7 +171,9 @@ void LearningTurn(benchmark::State& state) {
         speak();
     }
 }
-void LearningFloor(benchmark::State& state) { floorFor(state, 4, 2); }
+void LearningFloor(benchmark::State& state) {
+    floorFor(state, 4, 2);
+}
 
 } // namespace
 

@@ -10,7 +10,7 @@
 // names the file and the line index (0 is the header line of "Base\Words.Dat") and what is wrong,
 // in terms of what the program will do with that line. Reads both storage forms.
 class KbChecker {
-  public:
+public:
     struct Finding {
         std::string file; // as the program names it, e.g. "Base\Words.Dat"
         int line = -1;    // line index, or -1 for the file as a whole
@@ -24,7 +24,7 @@ class KbChecker {
     // The main file alone, for the tests and for other tools.
     static std::vector<Finding> checkWords(const LineList& words);
 
-  private:
+private:
     void checkFilesExist(std::vector<Finding>& findings) const;
     void checkReplyFiles(std::vector<Finding>& findings) const;
 

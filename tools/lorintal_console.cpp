@@ -32,8 +32,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
             options.folder = argv[++i];
         } else if (arg == "--seed" && i + 1 < argc) {
             try {
-                options.random = std::make_unique<MtRandom>(
-                    static_cast<std::uint32_t>(std::stoul(argv[++i])));
+                options.random =
+                    std::make_unique<MtRandom>(static_cast<std::uint32_t>(std::stoul(argv[++i])));
             } catch (const std::exception&) {
                 return false;
             }

@@ -47,7 +47,7 @@ int waitingForAnswer(const LineList& words) {
 }
 
 class PrintedCaptions : public KbStatistics::CaptionSink {
-  public:
+public:
     void appendToCaption(KbStatistics::MenuItem item, const std::string& suffix) override {
         static const char* const names[] = {
             "Входящие выражения:", "Исходящие выражения:", "Итого:"};

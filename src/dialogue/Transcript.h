@@ -22,7 +22,9 @@ public:
 
     // The dialog view RE1.
     const LineList& view() const { return view_; }
-    const LineStyle& viewStyle(int index) const { return styles_.at(static_cast<std::size_t>(index)); }
+    const LineStyle& viewStyle(int index) const {
+        return styles_.at(static_cast<std::size_t>(index));
+    }
     LineStyle& currentStyle() { return current_; }
     const LineStyle& currentStyle() const { return current_; }
     void addViewLine(const std::string& text);

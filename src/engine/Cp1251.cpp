@@ -23,9 +23,21 @@ struct CasePair {
     unsigned char capital;
 };
 constexpr std::array<CasePair, 15> kUpperHalfPairs = {{
-    {0x90, 0x80}, {0x83, 0x81}, {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9D, 0x8D},
-    {0x9E, 0x8E}, {0x9F, 0x8F}, {0xA2, 0xA1}, {0xBC, 0xA3}, {0xB4, 0xA5},
-    {0xB8, 0xA8}, {0xBA, 0xAA}, {0xB3, 0xB2}, {0xBF, 0xAF}, {0xBE, 0xBD},
+    {0x90, 0x80},
+    {0x83, 0x81},
+    {0x9A, 0x8A},
+    {0x9C, 0x8C},
+    {0x9D, 0x8D},
+    {0x9E, 0x8E},
+    {0x9F, 0x8F},
+    {0xA2, 0xA1},
+    {0xBC, 0xA3},
+    {0xB4, 0xA5},
+    {0xB8, 0xA8},
+    {0xBA, 0xAA},
+    {0xB3, 0xB2},
+    {0xBF, 0xAF},
+    {0xBE, 0xBD},
 }};
 
 struct CaseTables {
@@ -71,9 +83,13 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 } // namespace
 
-char toUpper(char c) { return static_cast<char>(caseTables().upper[static_cast<unsigned char>(c)]); }
+char toUpper(char c) {
+    return static_cast<char>(caseTables().upper[static_cast<unsigned char>(c)]);
+}
 
-char toLower(char c) { return static_cast<char>(caseTables().lower[static_cast<unsigned char>(c)]); }
+char toLower(char c) {
+    return static_cast<char>(caseTables().lower[static_cast<unsigned char>(c)]);
+}
 
 std::string upper(std::string_view text) {
     std::string out(text);

@@ -48,7 +48,9 @@ std::string reply(std::string_view line, std::size_t separatorPos, int choice) {
     return std::string(line.substr(start, end == npos ? npos : end - start));
 }
 
-bool isFarewell(std::string_view line) { return !line.empty() && line.back() == '@'; }
+bool isFarewell(std::string_view line) {
+    return !line.empty() && line.back() == '@';
+}
 
 } // namespace kbline
 

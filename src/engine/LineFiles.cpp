@@ -5,11 +5,11 @@
 #include "RtfWriter.h"
 
 #include <cerrno>
-#include <unordered_map>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 #include <optional>
 

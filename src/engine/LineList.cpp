@@ -15,7 +15,8 @@ template <typename Take> void splitLines(std::string_view text, Take take) {
             return;
         }
         take(text.substr(start, end - start));
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+        start =
+            end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
     }
 }
 
@@ -34,7 +35,9 @@ const std::string& LineList::line(int index) const {
     return (*lines_)[static_cast<std::size_t>(index)];
 }
 
-const std::vector<std::string>& LineList::lines() const { return lines_ ? *lines_ : kNoLines; }
+const std::vector<std::string>& LineList::lines() const {
+    return lines_ ? *lines_ : kNoLines;
+}
 
 std::vector<std::string>& LineList::own() {
     if (!lines_) {

@@ -51,9 +51,8 @@ bool MainLookup::wordsFound(std::string_view pattern, const PatternScan& phrase)
     std::size_t start = 0;
     while (start <= pattern.size()) {
         const std::size_t space = pattern.find(' ', start);
-        const std::string_view word =
-            pattern.substr(start, space == std::string_view::npos ? std::string_view::npos
-                                                                  : space - start);
+        const std::string_view word = pattern.substr(
+            start, space == std::string_view::npos ? std::string_view::npos : space - start);
         if (!word.empty()) {
             const auto end = phrase.find(word, CharPos);
             if (!end) {

@@ -14,8 +14,8 @@ std::vector<std::string> splitParts(std::string_view name) {
     std::size_t start = 0;
     while (start <= name.size()) {
         const std::size_t end = name.find_first_of("\\/", start);
-        const std::string_view part =
-            name.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        const std::string_view part = name.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (!part.empty() && part != ".") {
             parts.emplace_back(part);
         }

@@ -13,10 +13,10 @@
 // still returns lines, never crashing or hanging. The one empty paragraph after the last \par is
 // not a line, so what RtfWriter wrote reads back unchanged.
 class RtfReader {
-  public:
+public:
     static std::vector<std::string> read(std::string_view rtf);
 
-  private:
+private:
     // Where the text of a group goes: into the lines, into the font table (which is read for the
     // code pages of the fonts), or nowhere.
     enum class Destination { Text, FontTable, Skipped };

@@ -8,7 +8,7 @@
 // comes out as a piece the reader can ignore. Raw CR, LF and NUL are not text in RTF and are
 // dropped here; the data of \binN is skipped here too, so no raw byte of it can look like a brace.
 class RtfTokenizer {
-  public:
+public:
     enum class Kind { End, GroupStart, GroupEnd, ControlWord, ControlSymbol, HexByte, Text };
 
     struct Token {
@@ -28,7 +28,7 @@ class RtfTokenizer {
     // The next piece; Kind::End once the input is used up, and on every call after that.
     Token next();
 
-  private:
+private:
     Token readControl();
     Token readControlWord();
     Token readHexByte();

@@ -66,7 +66,9 @@ std::size_t rtfSize(const std::vector<std::string>& lines) {
     return size;
 }
 
-char* put(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
+char* put(char* out, std::string_view text) {
+    return std::copy(text.begin(), text.end(), out);
+}
 
 } // namespace
 

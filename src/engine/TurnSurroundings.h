@@ -30,7 +30,8 @@ public:
     virtual void showReply(const std::string& reply) = 0;
 
     virtual void setFarewellTimer(bool enabled) = 0; // T4
-    virtual void setFollowUpTimer(bool enabled) = 0; // T9; enabling an enabled timer keeps its period
+    virtual void
+    setFollowUpTimer(bool enabled) = 0; // T9; enabling an enabled timer keeps its period
 
     // Cpu\Cpu mode: the reply becomes the only line of the exchange list and the exchange file.
     virtual void writeExchange(const std::string& reply) = 0;

@@ -1,5 +1,5 @@
-#include "FileError.h"
 #include "LineFiles.h"
+#include "FileError.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 
@@ -32,9 +32,10 @@ TEST(PathResolver, CyrillicNamesMatchAcrossCodePages) {
 TEST(LineFiles, ReadsPlainTextAndRtfAlike) {
     TempFolder folder;
     folder.write("plain.txt", cp("ПРИВЕТ^Привет!;\r\n\r\nПОКА^Пока;@\r\n"));
-    folder.write("doc.rtf", "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fnil\\fcharset204 Tahoma;}}"
-                            "\\pard\\f0 \\'cf\\'d0\\'c8\\'c2\\'c5\\'d2^\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2!;"
-                            "\\par\r\n\\par\r\n\\'cf\\'ce\\'ca\\'c0^\\'cf\\'ee\\'ea\\'e0;@\\par\r\n}");
+    folder.write("doc.rtf",
+                 "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fnil\\fcharset204 Tahoma;}}"
+                 "\\pard\\f0 \\'cf\\'d0\\'c8\\'c2\\'c5\\'d2^\\'cf\\'f0\\'e8\\'e2\\'e5\\'f2!;"
+                 "\\par\r\n\\par\r\n\\'cf\\'ce\\'ca\\'c0^\\'cf\\'ee\\'ea\\'e0;@\\par\r\n}");
     const LineFiles files{PathResolver(folder.path())};
     const std::vector<std::string> expected = {cp("ПРИВЕТ^Привет!;"), "", cp("ПОКА^Пока;@")};
     EXPECT_EQ(files.load("plain.txt").lines(), expected);

@@ -75,7 +75,8 @@ TEST_F(ReplyTurn, ACompletedTurnShowsLogsAndResetsInThatOrder) {
     EXPECT_EQ(say("привет"), "Привет!");
     EXPECT_EQ(surroundings.calls, (Lines{"busy", "phrase cue", "echo", "T4 off", "reply cue",
                                          "reply", "normal cursor", "T9 on", "clear input"}));
-    EXPECT_EQ(utf(surroundings.transcript.log().text()), "USER:     Привет.\r\nCPU:     Привет!\r\n");
+    EXPECT_EQ(utf(surroundings.transcript.log().text()),
+              "USER:     Привет.\r\nCPU:     Привет!\r\n");
     EXPECT_EQ(utf(state.UserPhrase), "Привет.");
     EXPECT_EQ(utf(state.PrevReply), "Привет!");
     EXPECT_EQ(state.IdleTicks, 0);
@@ -184,8 +185,7 @@ protected:
     Branches() {
         // Line 1 is a main line, so the branch lines of the example start at line 2.
         words({"ПОГОДА^Солнечно.;", "ПРИВЕТ^Привет!;", "_КАК ДЕЛА^Хорошо.;",
-               "__ПОЧЕМУ^Просто так.;Потому.;", "_ЧТО ДЕЛАЕШЬ^Отвечаю тебе.;@",
-               "ЧТО^Что-что?;"});
+               "__ПОЧЕМУ^Просто так.;Потому.;", "_ЧТО ДЕЛАЕШЬ^Отвечаю тебе.;@", "ЧТО^Что-что?;"});
     }
     void openedAt(int line, int depth) {
         state.ContextLine = line;
