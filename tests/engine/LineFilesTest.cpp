@@ -1,6 +1,7 @@
 #include "LineFiles.h"
 #include "FileError.h"
 #include "support/Cp.h"
+#include "support/FullDisk.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,26 @@ TEST(LineFiles, SaveWritesRtfThatReadsBackAndLeavesNothingBehind) {
         ++entries;
     }
     EXPECT_EQ(entries, 1);
+}
+
+TEST(LineFiles, AFullDiskMidSaveLeavesTheOldFileWholeAndNoTemporaryBehind) {
+    TempFolder folder;
+    const std::string old = cp("ПРИВЕТ^Привет!;\r\n");
+    folder.write("Base/Words.Dat", old);
+    const LineFiles files{PathResolver(folder.path())};
+    {
+        const FullDisk full(64); // the RTF header alone is longer
+        try {
+            files.save("Base\\Words.Dat", LineList({cp("ПРИВЕТ^Привет!;"), cp("НОВОЕ^")}));
+            ADD_FAILURE() << "the save should have failed";
+        } catch (const FileError& error) {
+            EXPECT_STREQ(error.what(), "Cannot create file Base\\Words.Dat");
+        }
+    }
+    EXPECT_EQ(folder.read("Base/Words.Dat"), old);
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(folder.path() / "Base"), fs::directory_iterator()), 1);
+    EXPECT_EQ(files.load("Base\\Words.Dat").count(), 1);
 }
 
 TEST(LineFiles, AFailedSaveReportsTheFileAndKeepsTheOldContent) {
