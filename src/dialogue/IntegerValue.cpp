@@ -1,23 +1,11 @@
 #include "IntegerValue.h"
 
+#include "HexDigit.h"
 #include "ValueError.h"
 
 #include <string>
 
 namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 bool isHexMark(char c) {
     return c == '$' || c == 'x' || c == 'X';
@@ -30,7 +18,7 @@ std::optional<std::int32_t> readHex(std::string_view digits) {
     }
     std::uint64_t value = 0;
     for (const char c : digits) {
-        const int digit = hexDigit(c);
+        const int digit = hexDigitValue(c);
         if (digit < 0) {
             return std::nullopt;
         }

@@ -1,5 +1,7 @@
 #include "RtfTokenizer.h"
 
+#include "HexDigit.h"
+
 #include <algorithm>
 
 namespace {
@@ -10,19 +12,6 @@ bool isLetter(char c) {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-int hexValue(char c) {
-    if (isDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 // Bytes that are never part of a run of plain text.
@@ -119,8 +108,8 @@ void RtfTokenizer::readParameter(Token& word) {
 RtfTokenizer::Token RtfTokenizer::readHexByte() {
     int value = 0;
     int digits = 0;
-    for (; digits < 2 && !atEnd() && hexValue(rtf_[pos_]) >= 0; ++digits, ++pos_) {
-        value = value * 16 + hexValue(rtf_[pos_]);
+    for (; digits < 2 && !atEnd() && hexDigitValue(rtf_[pos_]) >= 0; ++digits, ++pos_) {
+        value = value * 16 + hexDigitValue(rtf_[pos_]);
     }
     Token token = tokenOf(digits == 2 ? Kind::HexByte : Kind::ControlSymbol);
     token.symbol = digits == 2 ? static_cast<char>(value) : '\'';
