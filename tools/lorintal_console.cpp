@@ -18,10 +18,11 @@ namespace {
 struct Options {
     std::filesystem::path folder = std::filesystem::current_path();
     std::unique_ptr<MtRandom> random;
+    bool explain = false;
 };
 
 int usage() {
-    std::cerr << "usage: lorintal-console [--dir DIR] [--seed N]\n";
+    std::cerr << "usage: lorintal-console [--dir DIR] [--seed N] [--explain]\n";
     return 2;
 }
 
@@ -30,6 +31,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
         const std::string arg = argv[i];
         if (arg == "--dir" && i + 1 < argc) {
             options.folder = argv[++i];
+        } else if (arg == "--explain") {
+            options.explain = true;
         } else if (arg == "--seed" && i + 1 < argc) {
             try {
                 options.random =
@@ -45,6 +48,15 @@ bool parseOptions(int argc, char** argv, Options& options) {
         options.random = std::make_unique<MtRandom>();
     }
     return true;
+}
+
+// Where the reply came from, on standard error so that the log lines stay as they are.
+void explain(const ReplySource& source) {
+    std::cerr << "  [" << ReplySource::stageName(source.stage);
+    if (!source.file.empty()) {
+        std::cerr << ": " << source.file << " line " << source.line;
+    }
+    std::cerr << "]\n";
 }
 
 std::string withoutLineEnd(std::string line) {
@@ -72,6 +84,10 @@ int main(int argc, char** argv) {
         console.setInput(cp1251::fromUtf8(withoutLineEnd(line)));
         try {
             engine.SpeakClick(console);
+            if (options.explain) {
+                std::cout.flush();
+                explain(engine.lastSource());
+            }
         } catch (const FileError& error) {
             std::cout.flush();
             std::cerr << cp1251::toUtf8(error.what()) << std::endl;
