@@ -1,0 +1,76 @@
+#include "FormSurroundings.h"
+
+#include "Cp1251.h"
+#include "InputLine.h"
+#include "TimerArming.h"
+#include "Unit1.h"
+#include "Unit2.h"
+
+#include <QAction>
+
+bool FormSurroundings::cpuUserMode() const {
+    return form_.CpuUser1->isChecked();
+}
+
+bool FormSurroundings::cpuCpuMode() const {
+    return form_.Cpu31->isChecked();
+}
+
+std::string FormSurroundings::inputText() const {
+    return cp1251::fromUtf8(form_.Input->text().toStdString());
+}
+
+std::string FormSurroundings::exchangeFirstLine() const {
+    return form_.LoadtxtCpuCpu.line(0);
+}
+
+std::string FormSurroundings::earlierLine() const {
+    return form_.transcript.earlierLine();
+}
+
+void FormSurroundings::setBusyCursor(bool busy) {
+    form_.busyCursor().set(busy);
+}
+
+void FormSurroundings::playPhraseCue() {
+    form_.MP2->play();
+}
+
+void FormSurroundings::echoPhrase(const std::string& phrase) {
+    form_.transcript.addUserLine(phrase, form_.userLineStyle());
+}
+
+void FormSurroundings::playReplyCue() {
+    form_.MP5->play();
+}
+
+void FormSurroundings::showReply(const std::string& reply) {
+    form_.transcript.addCpuLine(reply, form_.cpuLineStyle());
+}
+
+void FormSurroundings::setFarewellTimer(bool enabled) {
+    if (enabled) {
+        arm(form_.T4);
+    } else {
+        form_.T4.stop();
+    }
+}
+
+void FormSurroundings::setFollowUpTimer(bool enabled) {
+    if (enabled) {
+        arm(form_.T9);
+    } else {
+        form_.T9.stop();
+    }
+}
+
+void FormSurroundings::writeExchange(const std::string& reply) {
+    form_.LoadtxtCpuCpu.clear();
+    form_.LoadtxtCpuCpu.append(reply);
+    const std::string path = form_.form2() ? form_.form2()->exchangePath() : "D:\\Txt.Dat";
+    form_.RE2().files().save(path, form_.LoadtxtCpuCpu);
+}
+
+void FormSurroundings::clearInput() {
+    form_.Input->setText(QString());
+}

@@ -1,0 +1,44 @@
+#include "HandlerErrors.h"
+
+#include "Cp1251.h"
+
+#include <exception>
+
+std::string HandlerErrors::failureOf(const std::function<void()>& handler, bool& failed) {
+    failed = true;
+    try {
+        handler();
+        failed = false;
+        return {};
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+}
+
+bool HandlerErrors::run(const std::function<void()>& handler) {
+    bool failed = false;
+    const std::string message = failureOf(handler, failed);
+    if (failed) {
+        report(message);
+    }
+    return !failed;
+}
+
+bool HandlerErrors::runTick(const std::string& timer, const std::function<void()>& handler) {
+    bool failed = false;
+    const std::string message = failureOf(handler, failed);
+    if (!failed) {
+        lastFailure_.erase(timer);
+        return true;
+    }
+    const auto last = lastFailure_.find(timer);
+    if (last == lastFailure_.end() || last->second != message) {
+        lastFailure_[timer] = message;
+        report(message);
+    }
+    return false;
+}
+
+void HandlerErrors::report(const std::string& message) {
+    reporter_.report(QString::fromStdString(cp1251::toUtf8(message)));
+}

@@ -1,0 +1,12 @@
+#include "SecondaryForm.h"
+
+#include "WindowLook.h"
+
+SecondaryForm::SecondaryForm(const QString& caption, QSize client, Qt::WindowFlags titleBar)
+    : QWidget(nullptr, titleBar | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(caption);
+    setFixedSize(client);
+    WindowLook::paintSilver(*this);
+    setFont(WindowLook::windowFont());
+}

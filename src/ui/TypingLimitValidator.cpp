@@ -1,0 +1,16 @@
+#include "TypingLimitValidator.h"
+
+#include "TypingLimit.h"
+
+QValidator::State TypingLimitValidator::validate(QString& text, int& cursor) const {
+    if (programSets_) {
+        return Acceptable;
+    }
+    const TypingLimit::Result kept =
+        TypingLimit::apply(before_.toStdU16String(), text.toStdU16String(), cursor);
+    if (kept.cut) {
+        text = QString::fromStdU16String(kept.text);
+        cursor = kept.cursor;
+    }
+    return Acceptable;
+}

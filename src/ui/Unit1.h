@@ -1,0 +1,218 @@
+#pragma once
+
+#include "AppearanceTarget.h"
+#include "BusyCursor.h"
+#include "ColourChooser.h"
+#include "ConfigFile.h"
+#include "FontChooser.h"
+#include "FormServices.h"
+#include "HandlerErrors.h"
+#include "KbStatistics.h"
+#include "LineList.h"
+#include "LineStyle.h"
+#include "PathResolver.h"
+#include "ReplyEngine.h"
+#include "ReservedCharScanner.h"
+#include "SoundCue.h"
+#include "Transcript.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+class DialogView;
+class FormSurroundings;
+class InputLine;
+class QFrame;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class StatisticsCaptions;
+class StatusBar;
+class TForm2;
+class TForm3;
+class TForm4;
+
+// The main window: the dialog view, the input line with its buttons, the status bar and the menu,
+// and everything the program keeps while it runs: the conversation, the reply engine, the timers
+// that drive start-up, input rules and farewell, the colour and font stores and the sound cues.
+//
+// Every handler can be called directly; the timers call the same handlers. Building the window
+// opens the six sound cues (a cue that cannot be played throws SoundError: the program cannot
+// start) and then runs the creation handler, which reports its own failures and lets the start go
+// on.
+class TForm1 : public QMainWindow, public AppearanceTarget {
+public:
+    static constexpr int kClientWidth = 587;
+    static constexpr int kClientHeight = 361;
+    static constexpr int kFarewellTicks = 80;
+    static constexpr int kFarewellCueFrom = 10;
+
+    explicit TForm1(const FormServices& services);
+    ~TForm1() override;
+
+    // The other windows, made after this one; the turn reads the exchange path from the editor and
+    // the farewell hides the keyboard.
+    void setOtherForms(TForm2* form2, TForm3* form3, TForm4* form4);
+    void showCentred();
+
+    // --- Handlers ---
+    void FormCreate();
+    void T1Timer();  // input rules: enable states and focus
+    void T2Timer();  // idle remark
+    void T3Timer();  // first load of the knowledge base
+    void T4Timer();  // farewell
+    void T5Timer();  // reserved-character scanner
+    void T6Timer();  // exchange file
+    void T7Timer();  // start-up shake
+    void T8Timer();  // statistics in the menu
+    void T9Timer();  // follow-up remark
+    void T10Timer(); // greeting
+    void T11Timer(); // completion lookup
+    void InputChange();
+    void TalkClick();
+    void SpeakClick();
+    void CancelClick();
+    void N2Click();  // new dialog
+    void N3Click();  // Ctrl+Z
+    bool N4Click();  // exit: writes the log block, then closes; false when it failed
+    void N23Click(); // F5
+    // The application-wide key hook, installed by the creation handler.
+    bool AppMessage(QObject* receiver, QEvent* event);
+
+    // --- AppearanceTarget: what "Config.ini" sets ---
+    void setFormColour(const ColourNumber& colour) override;
+    void setRE1Colour(const ColourNumber& colour) override;
+    void setInputColour(const ColourNumber& colour) override;
+    void setSpeakFontColour(const ColourNumber& colour) override;
+    void setCancelFontColour(const ColourNumber& colour) override;
+    void setEnRusFontColour(const ColourNumber& colour) override;
+    void setColorDialog2Colour(const ColourNumber& colour) override;
+    void setColorDialog3Colour(const ColourNumber& colour) override;
+    void setInputFontColour(const ColourNumber& colour) override;
+    void setFontDialog1Name(const std::string& faceName) override;
+    void setFontDialog1Style(FontStyle style) override;
+    void setFontDialog1Size(int points) override;
+    void setFontDialog2Name(const std::string& faceName) override;
+    void setFontDialog2Style(FontStyle style) override;
+    void setFontDialog2Size(int points) override;
+    void setFontDialog3Name(const std::string& faceName) override;
+    void setFontDialog3Style(FontStyle style) override;
+
+    // The styles a speaker's line is written in.
+    LineStyle userLineStyle() const;
+    LineStyle cpuLineStyle() const;
+
+    ReplyEngine& engine() { return engine_; }
+    WorkList& RE2() { return engine_.workList(); }
+    LineList& Log() { return transcript.log(); }
+    const PathResolver& folder() const { return folder_; }
+    TForm2* form2() const { return form2_; }
+    BusyCursor& busyCursor() { return busyCursor_; }
+
+    // --- Controls ---
+    QFrame* TabControl1 = nullptr;
+    DialogView* RE1 = nullptr;
+    QFrame* TabControl2 = nullptr;
+    InputLine* Input = nullptr;
+    QToolButton* Cancel = nullptr;
+    QToolButton* EnRus = nullptr;
+    QToolButton* Speak = nullptr;
+    StatusBar* SB1 = nullptr;
+    QPushButton* Talk = nullptr;
+
+    // --- Menu ---
+    QMenu* N1 = nullptr; // &Система
+    QAction* N2 = nullptr;
+    QAction* N23 = nullptr;
+    QMenu* N17 = nullptr;
+    QAction* N18 = nullptr;
+    QAction* N19 = nullptr;
+    QAction* N20 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* N4 = nullptr;
+    QMenu* N5 = nullptr; // &Настройки
+    QAction* N6 = nullptr;
+    QAction* N21 = nullptr;
+    QAction* N16 = nullptr;
+    QAction* N9 = nullptr;
+    QMenu* N7 = nullptr;
+    QAction* User1 = nullptr;
+    QAction* Cpu1 = nullptr;
+    QAction* Mystring2 = nullptr;
+    QMenu* N10 = nullptr;
+    QAction* User2 = nullptr;
+    QAction* Cpu2 = nullptr;
+    QAction* Mystring1 = nullptr;
+    QAction* N8 = nullptr;
+    QAction* N13 = nullptr;
+    QMenu* N25 = nullptr; // Сервис
+    QAction* N22 = nullptr;
+    QAction* N24 = nullptr;
+    QAction* N40 = nullptr;
+    QAction* N14 = nullptr;
+    QMenu* N37 = nullptr;
+    QAction* CpuUser1 = nullptr;
+    QAction* Cpu31 = nullptr;
+    QAction* N38 = nullptr;
+    QMenu* N11 = nullptr; // С&правка
+    QAction* N12 = nullptr;
+
+    // --- Timers ---
+    QTimer T1, T2, T3, T4, T5, T6, T7, T8, T9, T10, T11;
+
+    // --- Chooser dialogs: the stores of the colours and fonts ---
+    ColourChooser ColorDialog1; // general colour
+    ColourChooser ColorDialog2; // user lines
+    ColourChooser ColorDialog3; // program lines
+    FontChooser FontDialog1;    // user lines
+    FontChooser FontDialog2;    // program lines
+    FontChooser FontDialog3{8}; // the input line's own font, always 8 points
+
+    // --- Sound cues, opened in this order ---
+    std::unique_ptr<SoundCue> MP1; // a key
+    std::unique_ptr<SoundCue> MP2; // the user's phrase
+    std::unique_ptr<SoundCue> MP3; // the layout converter
+    std::unique_ptr<SoundCue> MP4; // the start-up shake
+    std::unique_ptr<SoundCue> MP5; // a line the program says
+    std::unique_ptr<SoundCue> MP6; // the farewell
+
+    // --- Lists and state ---
+    Transcript transcript; // the dialog view's lines and the log list
+    LineList LoadtxtCpuCpu;
+    ::ConfigFile ConfigFile;
+    ReservedCharScanner T5Scan;
+    KbStatistics statistics;
+    int SpeedIndex = -1;
+    std::string SpeedSuggestion;
+    int FarewellTicks = 0;
+    bool AppMessageInstalled = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void openSoundCues(const SoundOutputFactory& outputs);
+    void buildControls();
+    void buildMenu();
+    void buildTimers();
+    void connectHandlers();
+    void shake();
+    void restoreAfterFailedExit();
+    void enterPressed();
+
+    FormServices services_;
+    PathResolver folder_;
+    Random& random_;
+    HandlerErrors errors_;
+    ReplyEngine engine_;
+    BusyCursor busyCursor_;
+    std::unique_ptr<FormSurroundings> surroundings_;
+    std::unique_ptr<StatisticsCaptions> captions_;
+    QSize normalSize_;
+    TForm2* form2_ = nullptr;
+    TForm3* form3_ = nullptr;
+    TForm4* form4_ = nullptr;
+};

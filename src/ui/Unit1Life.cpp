@@ -1,0 +1,164 @@
+// The life of the program: creation, the first load, the start-up shake, the statistics, the
+// farewell and the exit command.
+
+#include "Unit1.h"
+
+#include "ConfigApplier.h"
+#include "ConversationLogFile.h"
+#include "Cp1251.h"
+#include "InputLine.h"
+#include "KbFiles.h"
+#include "RegionalClock.h"
+#include "StatisticsCaptions.h"
+#include "StatusBar.h"
+#include "TimerArming.h"
+#include "Unit4.h"
+#include "WindowPlacement.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+QString fromCp(const std::string& text) {
+    return QString::fromStdString(cp1251::toUtf8(text));
+}
+
+std::string toCp(const QString& text) {
+    return cp1251::fromUtf8(text.toStdString());
+}
+
+void enableMenus(std::initializer_list<QMenu*> menus, bool enabled) {
+    for (QMenu* menu : menus) {
+        menu->menuAction()->setEnabled(enabled);
+    }
+}
+
+// How often a first load that failed is tried again: the user may put the file back.
+constexpr int kFirstLoadRetry = 1000;
+
+} // namespace
+
+void TForm1::FormCreate() {
+    errors_.run([this] {
+        // The creation handler has always named the main file in this spelling; the resolver
+        // finds it whatever its case on disk, and a failure names it as written here.
+        RE2().load("Base\\Words.dat");
+        ConfigApplier::formCreate(folder_, ConfigFile, *this);
+        QApplication::instance()->installEventFilter(this);
+        AppMessageInstalled = true;
+    });
+}
+
+bool TForm1::AppMessage(QObject*, QEvent*) {
+    return false; // every message goes on to its ordinary processing
+}
+
+void TForm1::T3Timer() {
+    const bool loaded = errors_.runTick("T3", [this] {
+        SB1->setPanelText(0, QStringLiteral("Идёт загрузка подождите..."));
+        Input->setReadOnly(true);
+        Speak->setEnabled(false);
+        RE2().load(kbfiles::Words);
+        SB1->setPanelText(
+            1, fromCp(KbStatistics::statusText(KbStatistics::countPhrases(RE2().lines()))));
+        Input->setReadOnly(false);
+        Speak->setEnabled(true);
+        SB1->setPanelText(0, QStringLiteral("Загрузка окончена"));
+        T3.stop();
+    });
+    if (!loaded) {
+        T3.setInterval(kFirstLoadRetry);
+    }
+}
+
+void TForm1::T7Timer() {
+    const ::ConfigFile::ShakeSwitch shakeSwitch = ConfigFile.readShakeSwitch();
+    if (shakeSwitch.problemToReport) {
+        errors_.report(*shakeSwitch.problemToReport);
+    }
+    if (shakeSwitch.off) {
+        return; // stays armed: every later tick asks again and does nothing
+    }
+    busyCursor_.set(true);
+    random_.reseed();
+    MP4->play();
+    Input->setReadOnly(true);
+    enableMenus({N1, N5, N11, N25}, false);
+    shake();
+    WindowPlacement::centreOnDesktop(*this);
+    Input->setReadOnly(false);
+    enableMenus({N1, N5, N11}, true);
+    T7.stop();
+    arm(T10);
+    enableMenus({N25}, true);
+    transcript.clearView();
+    busyCursor_.set(false);
+}
+
+// The window jumps about near the top left corner of the desktop, all within one tick.
+void TForm1::shake() {
+    const int jumps = random_.random(126) + 125;
+    for (int jump = 0; jump < jumps; ++jump) {
+        const int left = random_.random(11) + 95;
+        const int top = random_.random(11) + 95;
+        WindowPlacement::setOuterTop(*this, top);
+        WindowPlacement::setOuterLeft(*this, left);
+    }
+}
+
+void TForm1::T8Timer() {
+    errors_.runTick("T8", [this] {
+        statistics.T8Tick(RE2(), *captions_);
+        T8.stop();
+    });
+}
+
+void TForm1::T4Timer() {
+    if (form4_) {
+        form4_->hide();
+    }
+    ++FarewellTicks;
+    if (FarewellTicks >= kFarewellTicks) {
+        T4.stop();
+        if (!N4Click()) {
+            restoreAfterFailedExit();
+            return;
+        }
+    }
+    WindowPlacement::moveAndShrink(*this, -3, -2, QSize(10, 8));
+    if (FarewellTicks >= kFarewellCueFrom) {
+        MP6->play();
+    }
+}
+
+// A farewell whose exit failed ends there: the window takes back its size and place, so the user
+// can read the message, go on talking or close it.
+void TForm1::restoreAfterFailedExit() {
+    setFixedSize(normalSize_);
+    WindowPlacement::centreOnDesktop(*this);
+}
+
+bool TForm1::N4Click() {
+    return errors_.run([this] {
+        const QDateTime now = services_.now();
+        const std::string date = toCp(RegionalClock::shortDate(now.date()));
+        const std::string time = toCp(RegionalClock::longTime(now.time()));
+        ConversationLogFile::append(RE2(), Log(), date, time);
+        close();
+    });
+}
+
+// Handlers whose work is done by other parts of the program: each timer that runs once disarms
+// itself, so an idle window does not tick for nothing.
+void TForm1::T2Timer() {}
+void TForm1::T6Timer() {}
+void TForm1::T9Timer() {}
+void TForm1::T10Timer() {
+    T10.stop();
+}
+void TForm1::T11Timer() {
+    T11.stop();
+}
+void TForm1::N23Click() {}

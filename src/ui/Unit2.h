@@ -1,0 +1,18 @@
+#pragma once
+
+#include "SecondaryForm.h"
+
+#include <string>
+
+class QLineEdit;
+
+// The editor dialog "Редактор": where the exchange file of the Cpu\Cpu mode is named.
+class TForm2 : public SecondaryForm {
+public:
+    TForm2();
+
+    // The path of the exchange file, Windows-1251, as the user wrote it.
+    std::string exchangePath() const;
+
+    QLineEdit* Edit1;
+};

@@ -1,0 +1,171 @@
+// The main window as it stands at start: its frame, controls, menu tree and timers.
+
+#include "FormFixture.h"
+
+#include "DialogView.h"
+#include "InputLine.h"
+#include "StatusBar.h"
+
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+using MainWindow = FormTest;
+
+TEST_F(MainWindow, FrameIsFixedWithTheClientAreaBelowTheMenu) {
+    TForm1& w = form();
+    w.show(); // lays the window out
+    EXPECT_EQ(w.windowTitle().toStdString(), "-=ЛОРИНТАЛ=-   Разработчик: Тарвелон.   [v2.45.]");
+    EXPECT_EQ(w.centralWidget()->size(), QSize(587, 361));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(192, 192, 192));
+}
+
+TEST_F(MainWindow, ControlsStandWhereTheyBelongWithTheirHints) {
+    TForm1& w = form();
+    const struct {
+        QWidget* control;
+        QRect geometry;
+        const char* hint;
+    } controls[] = {
+        {w.TabControl1, {0, 0, 588, 313}, ""},
+        {w.RE1, {3, 5, 581, 304}, "Поле для отображения диалога"},
+        {w.TabControl2, {0, 312, 585, 30}, ""},
+        {w.Input, {3, 5, 422, 21}, "Поле для ввода фразы пользователя"},
+        {w.Cancel, {426, 5, 27, 22}, "Отмена (Альтернатива клавиша: <Ctrl + Z>)"},
+        {w.EnRus, {453, 5, 43, 22}, "Раскладка (Альтернатива клавиша: <Ctrl + S>)"},
+        {w.Speak, {496, 5, 86, 22}, "Кнопка отправки текста (Альтернативная клавиша: <ENTER>)"},
+        {w.SB1, {0, 342, 587, 19}, "Индикатор"},
+        {w.Talk, {-200, 5, 186, 17}, ""},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.control->objectName().toStdString());
+        EXPECT_EQ(c.control->geometry(), c.geometry);
+        EXPECT_EQ(c.control->toolTip().toStdString(), c.hint);
+    }
+    EXPECT_EQ(w.Cancel->text(), QStringLiteral("<"));
+    EXPECT_EQ(w.EnRus->text(), QStringLiteral("E/R"));
+    EXPECT_EQ(w.Speak->text(), QStringLiteral("Сказать"));
+    EXPECT_EQ(w.Talk->text(), QStringLiteral("<ENTER> (Для кнопки сказать)"));
+    EXPECT_TRUE(w.RE1->isReadOnly());
+    EXPECT_EQ(w.RE1->palette().color(QPalette::Base), QColor(192, 192, 192));
+    EXPECT_EQ(w.Input->palette().color(QPalette::Base), QColor(192, 192, 192));
+}
+
+TEST_F(MainWindow, StartsWithButtonsDisabledAndTheModeShown) {
+    TForm1& w = form();
+    for (QWidget* button : {static_cast<QWidget*>(w.Speak), static_cast<QWidget*>(w.Cancel),
+                            static_cast<QWidget*>(w.EnRus)}) {
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+    }
+    EXPECT_EQ(w.SB1->panelText(0), QString());
+    EXPECT_EQ(w.SB1->panelText(1), QString());
+    EXPECT_EQ(w.SB1->panelText(2), QStringLiteral("Режим Cpu\\User"));
+    EXPECT_TRUE(w.N13->isChecked());
+    EXPECT_TRUE(w.CpuUser1->isChecked());
+    EXPECT_FALSE(w.Cpu31->isChecked());
+    EXPECT_FALSE(w.N24->isChecked());
+    EXPECT_FALSE(w.N40->isChecked());
+}
+
+// The menu tree, depth-first, as "level caption shortcut".
+std::vector<std::string> menuTree(const QList<QAction*>& actions, int level) {
+    std::vector<std::string> rows;
+    for (QAction* action : actions) {
+        std::string row = std::to_string(level) + " " + action->objectName().toStdString() + " " +
+                          (action->isSeparator() ? "-" : action->text().toStdString());
+        if (!action->shortcut().isEmpty()) {
+            row += " [" + action->shortcut().toString().toStdString() + "]";
+        }
+        rows.push_back(row);
+        if (action->menu()) {
+            const auto below = menuTree(action->menu()->actions(), level + 1);
+            rows.insert(rows.end(), below.begin(), below.end());
+        }
+    }
+    return rows;
+}
+
+TEST_F(MainWindow, MenuTreeIsInItsOrderWithItsCaptionsAndShortcuts) {
+    const std::vector<std::string> expected = {
+        "1 N1 &Система",
+        "2 N2 &Новый диалог",
+        "2 N23 - [F5]",
+        "2 N17 &Подробнее о базе:",
+        "3 N18 &Входящие выражения:",
+        "3 N19 &Исходящие выражения:",
+        "3 N20 &Итого:",
+        "2 N3 - [Ctrl+Z]",
+        "2 N4 В&ыход",
+        "1 N5 &Настройки",
+        "2 N6 &Цвет основного фона ",
+        "2 N21 Ц&вет фона поля вывода реплик",
+        "2 N16 Цв&ет фона поля ввода реплик",
+        "2 N9 Цве&т шрифтов кнопок на панели",
+        "2 N7 Цвет &реплик",
+        "3 User1 &User",
+        "3 Cpu1 &Cpu",
+        "3 Mystring2 &My string",
+        "2 N10 &Параметры шрифта",
+        "3 User2 &User",
+        "3 Cpu2 &Cpu",
+        "3 Mystring1 &My string",
+        "2 N8 -",
+        "2 N13 Вернуть первоначальные настройки",
+        "1 N25 Сервис",
+        "2 N22 &Вызвать виртуальную клавиатуру",
+        "2 N24 Ziziv Azav",
+        "2 N40 &Full Screen",
+        "2 N14 -",
+        "2 N37 &Режим",
+        "3 CpuUser1 &Cpu\\User",
+        "3 Cpu31 C&pu\\Cpu",
+        "2 N38 Ре&дактор",
+        "1 N11 С&правка",
+        "2 N12 &О программе...",
+    };
+    EXPECT_EQ(menuTree(form().menuBar()->actions(), 1), expected);
+}
+
+TEST_F(MainWindow, CheckMarksAreTheProgramsToSet) {
+    TForm1& w = form();
+    w.N13->trigger(); // no command behind it yet: the mark stays as it was
+    EXPECT_TRUE(w.N13->isChecked());
+    w.N24->trigger();
+    EXPECT_FALSE(w.N24->isChecked());
+}
+
+TEST_F(MainWindow, TimersHaveTheirPeriodsAndStartArmedOrNot) {
+    TForm1& w = form();
+    const struct {
+        QTimer& timer;
+        int interval;
+        bool armed;
+    } timers[] = {
+        {w.T1, 15, true},    {w.T2, 1000, true}, {w.T3, 15, true},  {w.T4, 15, false},
+        {w.T5, 15, true},    {w.T6, 15, false},  {w.T7, 15, true},  {w.T8, 1000, true},
+        {w.T9, 1000, false}, {w.T10, 15, false}, {w.T11, 15, true},
+    };
+    for (const auto& t : timers) {
+        SCOPED_TRACE(t.timer.objectName().toStdString());
+        EXPECT_EQ(t.timer.interval(), t.interval);
+        EXPECT_EQ(t.timer.isActive(), t.armed);
+    }
+}
+
+TEST_F(MainWindow, TimersThatRunOnceDisarmThemselves) {
+    TForm1& w = form();
+    w.T11Timer();
+    EXPECT_FALSE(w.T11.isActive());
+    w.T10.start();
+    w.T10Timer();
+    EXPECT_FALSE(w.T10.isActive());
+}
+
+} // namespace
