@@ -1,7 +1,8 @@
 // A reply turn on generated knowledge bases of 1,000, 10,000 and 100,000 lines stored as RTF, each
 // beside its floor: reading and writing the same bytes, with plain read() and write(), as many
-// times as the turn loads and saves "Base\Words.Dat". The counter "ratio" in the Turn rows is the
-// turn's time over the floor measured in the same run.
+// times as the turn loads and saves "Base\Words.Dat". LearningFloorDurable saves those bytes the
+// way the program does (flushed to disk and renamed into place), which shows what the turn costs
+// beyond making its saves survive a crash.
 
 #include "Cp1251.h"
 #include "LineFiles.h"
@@ -55,17 +56,32 @@ std::string cp(const std::string& utf8) {
     return cp1251::fromUtf8(utf8);
 }
 
-// Lines in the grammar of the main file: patterns of two or three Russian words with a number, a
-// few alternatives each, every tenth line a branch line.
+// Words that patterns are made of, so that the generated lines vary as a real base's do.
+constexpr const char* kWords[] = {
+    "ПРИВЕТ", "ПОГОДА", "МУЗЫКА", "КНИГА",    "ФИЛЬМ",   "ИГРА",  "СПОРТ",     "ЕДА",
+    "КОШКА",  "СОБАКА", "РАБОТА", "УЧЁБА",    "ЛЕТО",    "ЗИМА",  "ОСЕНЬ",     "ВЕСНА",
+    "ДОРОГА", "МОРЕ",   "ГОРОД",  "ДЕРЕВНЯ",  "ДРУГ",    "СЕМЬЯ", "КОМПЬЮТЕР", "ТЕЛЕФОН",
+    "НОЧЬ",   "УТРО",   "ВЕЧЕР",  "ПРАЗДНИК", "ПОДАРОК", "ЧАЙ",   "КОФЕ",      "ШКОЛА",
+    "ВРЕМЯ",  "НЕБО",   "ЗВЕЗДА", "РЕКА",     "ЛЕС",     "ГРИБЫ", "ЯГОДЫ",     "ПЕСНЯ",
+};
+constexpr int kWordCount = sizeof kWords / sizeof kWords[0];
+
+// Lines in the grammar of the main file: patterns of two words and a number, a few alternatives
+// each, every tenth line a branch line.
+std::string patternOf(int i) {
+    return std::string(kWords[i % kWordCount]) + " " + kWords[(i / kWordCount) % kWordCount] + " " +
+           std::to_string(i);
+}
+
 std::vector<std::string> generatedBase(int lines) {
     std::vector<std::string> base{cp("Сгенерированная база")};
     for (int i = 1; i < lines; ++i) {
         const std::string n = std::to_string(i);
         if (i % 10 == 0) {
-            base.push_back(cp("_ВЕТКА " + n + "^Продолжение номер " + n + ".;Дальше.;"));
+            base.push_back(cp("_" + patternOf(i) + "^Продолжение номер " + n + ".;Дальше.;"));
         } else {
-            base.push_back(cp("ШАБЛОН" + n + " ПРО ПОГОДУ^Ответ номер " + n +
-                              ", про погоду.;Второй ответ.;Третий ответ?;"));
+            base.push_back(cp(patternOf(i) + "^Ответ номер " + n + ", про это.;Второй ответ.;" +
+                              "Третий ответ?;"));
         }
     }
     return base;
@@ -107,14 +123,26 @@ void plainRead(const fs::path& path, std::string& buffer) {
     benchmark::DoNotOptimize(buffer.data());
 }
 
+// The same bytes saved as the program saves them: beside the file, flushed to disk, renamed over
+// it.
+void durableWrite(const fs::path& path, const std::string& bytes) {
+    const fs::path temp = path.string() + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+    ::fdatasync(fd);
+    ::close(fd);
+    ::rename(temp.c_str(), path.c_str());
+}
+
 void plainWrite(const fs::path& path, const std::string& bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
     ::close(fd);
 }
 
-// The floor: `loads` plain reads and `saves` plain writes of the main file's bytes.
-void floorFor(benchmark::State& state, int loads, int saves) {
+// The floor: `loads` plain reads and `saves` plain writes of the main file's bytes (with
+// `durable`, each write flushed and renamed into place as the program does).
+void floorFor(benchmark::State& state, int loads, int saves, bool durable = false) {
     Fixture fixture(static_cast<int>(state.range(0)));
     const fs::path words = fixture.folder / "Base/Words.Dat";
     const fs::path copy = fixture.folder / "Base/Words.copy";
@@ -124,7 +152,11 @@ void floorFor(benchmark::State& state, int loads, int saves) {
             plainRead(words, buffer);
         }
         for (int i = 0; i < saves; ++i) {
-            plainWrite(copy, fixture.wordsBytes);
+            if (durable) {
+                durableWrite(copy, fixture.wordsBytes);
+            } else {
+                plainWrite(copy, fixture.wordsBytes);
+            }
         }
     }
 }
@@ -136,7 +168,8 @@ void MatchingTurn(benchmark::State& state) {
     ReplyEngine engine(LineFiles(PathResolver(fixture.folder)), random);
     QuietSurroundings surroundings;
     const int last = static_cast<int>(state.range(0)) - 2;
-    const std::string phrase = cp("Что скажешь, шаблон" + std::to_string(last) + " про погоду?");
+    const std::string phrase =
+        cp("Что скажешь, " + cp1251::toUtf8(cp1251::lower(cp(patternOf(last)))) + "?");
     auto speak = [&] {
         engine.state().BranchDepth = 0;
         surroundings.phrase = phrase;
@@ -162,7 +195,7 @@ void LearningTurn(benchmark::State& state) {
     int turns = 0;
     auto speak = [&] {
         engine.state().BranchDepth = 0;
-        engine.state().PrevReply = cp("Шаблон5 про погоду");
+        engine.state().PrevReply = cp(patternOf(5));
         surroundings.phrase = cp("Совсем новая фраза номер " + std::to_string(++turns));
         engine.SpeakClick(surroundings);
     };
@@ -174,12 +207,16 @@ void LearningTurn(benchmark::State& state) {
 void LearningFloor(benchmark::State& state) {
     floorFor(state, 4, 2);
 }
+void LearningFloorDurable(benchmark::State& state) {
+    floorFor(state, 4, 2, true);
+}
 
 } // namespace
 
 BENCHMARK(MatchingFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(MatchingTurn)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(LearningFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(LearningFloorDurable)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(LearningTurn)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

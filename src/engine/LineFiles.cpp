@@ -1,11 +1,13 @@
 #include "LineFiles.h"
 
 #include "FileError.h"
+#include "Fingerprint.h"
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,36 +21,71 @@ namespace {
 
 constexpr std::string_view kRtfMagic = "{\\rtf";
 
-// Reads the whole file into the buffer, which only ever grows, so that reading the same large
-// file again and again allocates nothing. Returns the number of bytes read, or nothing.
-std::optional<std::size_t> readWhole(const fs::path& path, std::string& buffer) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    const auto expected = static_cast<std::size_t>(info.st_size) + 1; // + 1 sees a grown file
-    if (buffer.size() < expected) {
-        buffer.resize(expected);
-    }
+enum class ReadResult { Failed, Same, Changed };
+
+// Reads up to piece.size() bytes at the file's position; returns how many, or nothing.
+std::optional<std::size_t> readPiece(int fd, std::string& piece) {
     std::size_t done = 0;
-    for (;;) {
-        if (done == buffer.size()) {
-            buffer.resize(buffer.size() * 2); // the file grew while it was read
-        }
-        const ssize_t got = ::read(fd, buffer.data() + done, buffer.size() - done);
+    while (done < piece.size()) {
+        const ssize_t got = ::read(fd, piece.data() + done, piece.size() - done);
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        if (got <= 0) {
-            ::close(fd);
-            return got == 0 ? std::optional(done) : std::nullopt;
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
         }
         done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+// Reads the whole file, piece by piece, against what was known of it. A file that is the same
+// costs the reading alone; one that differs is read again whole into `fresh`, with its
+// fingerprint into `print`.
+ReadResult readComparing(int fd, const Fingerprint& known, std::string& piece, std::string& fresh,
+                         Fingerprint& print) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        return ReadResult::Failed;
+    }
+    piece.resize(Fingerprint::kPiece);
+    if (static_cast<std::size_t>(info.st_size) == known.size()) {
+        std::size_t index = 0;
+        for (;;) {
+            const auto got = readPiece(fd, piece);
+            if (!got) {
+                return ReadResult::Failed;
+            }
+            if (*got == 0) {
+                if (index == known.pieces().size()) {
+                    return ReadResult::Same;
+                }
+                break;
+            }
+            if (index >= known.pieces().size() ||
+                Fingerprint::digest({piece.data(), *got}) != known.pieces()[index]) {
+                break;
+            }
+            ++index;
+        }
+        if (::lseek(fd, 0, SEEK_SET) != 0) {
+            return ReadResult::Failed;
+        }
+    }
+    fresh.clear();
+    for (;;) {
+        const auto got = readPiece(fd, piece);
+        if (!got) {
+            return ReadResult::Failed;
+        }
+        if (*got == 0) {
+            return ReadResult::Changed;
+        }
+        print.add({piece.data(), *got});
+        fresh.append(piece.data(), *got);
     }
 }
 
@@ -95,11 +132,12 @@ bool replaceAtomically(const fs::path& target, std::string_view bytes) {
 
 struct LineFiles::Memory {
     struct Entry {
-        std::string bytes;
+        Fingerprint print;
         LineList lines;
     };
     std::unordered_map<std::string, Entry> files;
-    std::string buffer;
+    std::string piece;
+    std::string saved;
 };
 
 LineFiles::LineFiles(PathResolver resolver)
@@ -114,26 +152,34 @@ LineList LineFiles::parse(std::string_view bytes) {
 
 LineList LineFiles::load(const std::string& name) const {
     const fs::path path = resolver_.resolve(name);
-    const auto size = readWhole(path, memory_->buffer);
-    if (!size) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         throw FileError::cannotOpen(name);
     }
-    const std::string_view bytes(memory_->buffer.data(), *size);
     Memory::Entry& known = memory_->files[path.string()];
-    if (known.bytes != bytes) {
-        known.lines = parse(bytes);
-        known.bytes.assign(bytes); // keeps its memory when the size is alike
+    std::string fresh;
+    Fingerprint print;
+    const ReadResult result = readComparing(fd, known.print, memory_->piece, fresh, print);
+    ::close(fd);
+    switch (result) {
+    case ReadResult::Failed:
+        throw FileError::cannotOpen(name);
+    case ReadResult::Changed:
+        known.lines = parse(fresh);
+        known.print = std::move(print);
+        break;
+    case ReadResult::Same:
+        break;
     }
     return known.lines;
 }
 
 void LineFiles::save(const std::string& name, const LineList& lines) const {
     const fs::path path = resolver_.resolve(name);
-    Memory::Entry& known = memory_->files[path.string()];
-    RtfWriter::write(lines.lines(), known.bytes);
-    if (!replaceAtomically(path, known.bytes)) {
+    const std::string_view rtf = RtfWriter::write(lines.lines(), memory_->saved);
+    if (!replaceAtomically(path, rtf)) {
         memory_->files.erase(path.string());
         throw FileError::cannotCreate(name);
     }
-    known.lines = lines;
+    memory_->files[path.string()] = {Fingerprint::of(rtf), lines};
 }

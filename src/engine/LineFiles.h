@@ -12,9 +12,9 @@
 // atomically, so a crash or a full disk mid-save leaves the old file or the new one, never half
 // of one.
 //
-// Every load reads the whole file as it stands now. Only the parsing is spared: when the bytes
-// read are exactly the bytes last read or written at that path, the lines made from them then are
-// handed out again. Copies of a LineFiles share that memory.
+// Every load reads the whole file as it stands now. Only the parsing is spared: when what is read
+// matches the fingerprint of what was last read or written at that path, the lines made from it
+// then are handed out again. Copies of a LineFiles share that memory.
 class LineFiles {
 public:
     explicit LineFiles(PathResolver resolver);

@@ -20,11 +20,21 @@ std::optional<MainLookup::Answer> MainLookup::find(std::string_view phrase) {
                   wordByWord, kbline::isFarewell(line)};
 }
 
+// A pattern of two characters or more begins with the line's first two: a line whose first two
+// characters never stand together in the phrase is passed over before its separator is sought.
+// That is most lines of a large base.
+static bool cannotBegin(const std::string& line, const PatternScan& phrase) {
+    return line.size() >= 2 && line[1] != '^' && !phrase.holdsPair(line[0], line[1]);
+}
+
 std::optional<int> MainLookup::wholePatternPass(const PatternScan& phrase) {
     RE2_.load(kbfiles::Words);
     const LineList& words = RE2_.lines();
     for (int LineIndex = 1; LineIndex < words.count(); ++LineIndex) {
         const std::string& line = words.line(LineIndex);
+        if (cannotBegin(line, phrase)) {
+            continue;
+        }
         const std::size_t separator = kbline::separator(line);
         if (separator != kbline::npos && separator + 1 < line.size() &&
             phrase.find(std::string_view(line).substr(0, separator))) {

@@ -13,7 +13,8 @@
 // against exactly this behaviour.
 //
 // A lookup runs one phrase against every line of the base, so the phrase is prepared once: it is
-// upper-cased, and the set of characters it holds lets most patterns be refused without a scan.
+// upper-cased, and the sets of the characters and of the pairs of neighbouring characters it holds
+// let most patterns be refused without a scan.
 class PatternScan {
 public:
     explicit PatternScan(std::string_view phrase);
@@ -21,9 +22,17 @@ public:
     // Positions are 0-based. Returns the position just past the pattern's last character.
     std::optional<std::size_t> find(std::string_view pattern, std::size_t from = 0) const;
 
+    // Whether the two characters stand side by side somewhere in the phrase: a pattern that begins
+    // with them can match only then.
+    bool holdsPair(char first, char second) const {
+        return pairs_.test(static_cast<unsigned char>(first) * 256u +
+                           static_cast<unsigned char>(second));
+    }
+
 private:
     std::string upper_;
     std::bitset<256> present_;
+    std::bitset<256 * 256> pairs_;
 };
 
 inline std::optional<std::size_t> patternScan(std::string_view pattern, std::string_view phrase,

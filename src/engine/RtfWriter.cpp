@@ -55,17 +55,6 @@ const EscapeTable& escapes() {
     return table;
 }
 
-std::size_t rtfSize(const std::vector<std::string>& lines) {
-    const EscapeTable& table = escapes();
-    std::size_t size = kHeader.size() + kFooter.size() + lines.size() * kLineEnd.size();
-    for (const std::string& line : lines) {
-        for (char c : line) {
-            size += table.bytes[static_cast<unsigned char>(c)].size;
-        }
-    }
-    return size;
-}
-
 char* put(char* out, std::string_view text) {
     return std::copy(text.begin(), text.end(), out);
 }
@@ -75,15 +64,21 @@ char* put(char* out, std::string_view text) {
 // Sized first and then filled through a pointer: a base of a hundred thousand lines is written
 // on every turn that learns, so this stays a single pass with no reallocation.
 std::string RtfWriter::write(const std::vector<std::string>& lines) {
-    std::string rtf;
-    write(lines, rtf);
-    return rtf;
+    std::string buffer;
+    return std::string(write(lines, buffer));
 }
 
-void RtfWriter::write(const std::vector<std::string>& lines, std::string& rtf) {
+std::string_view RtfWriter::write(const std::vector<std::string>& lines, std::string& rtf) {
     const EscapeTable& table = escapes();
-    const std::size_t size = rtfSize(lines);
-    rtf.resize(size + sizeof(Escape::text)); // room for the last fixed-size copy
+    // Room for the longest form of every byte, so the text is written in one pass and the buffer
+    // cut to size at the end; a buffer kept from the last save is usually large enough already.
+    std::size_t room = kHeader.size() + kFooter.size() + sizeof(Escape::text);
+    for (const std::string& line : lines) {
+        room += line.size() * kTab.size() + kLineEnd.size();
+    }
+    if (rtf.size() < room) {
+        rtf.resize(room);
+    }
     char* out = put(rtf.data(), kHeader);
     for (const std::string& line : lines) {
         for (char c : line) {
@@ -93,6 +88,6 @@ void RtfWriter::write(const std::vector<std::string>& lines, std::string& rtf) {
         }
         out = put(out, kLineEnd);
     }
-    put(out, kFooter);
-    rtf.resize(size);
+    out = put(out, kFooter);
+    return {rtf.data(), static_cast<std::size_t>(out - rtf.data())};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Writes lines as an RTF document in the form a rich-edit control saves plain Cyrillic text:
@@ -9,6 +10,6 @@ class RtfWriter {
 public:
     static std::string write(const std::vector<std::string>& lines);
     // The same into a buffer the caller keeps, so that saving a large file again and again does
-    // not allocate and clear fresh memory each time.
-    static void write(const std::vector<std::string>& lines, std::string& rtf);
+    // not allocate and clear fresh memory each time. The document is the returned view.
+    static std::string_view write(const std::vector<std::string>& lines, std::string& buffer);
 };
