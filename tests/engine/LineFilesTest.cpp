@@ -114,3 +114,26 @@ TEST(LineFiles, AFailedSaveReportsTheFileAndKeepsTheOldContent) {
     }
     EXPECT_EQ(folder.read("Base/W1.Dat"), "keep\r\n");
 }
+
+TEST(LineFiles, EveryLoadSeesTheFileAsItStandsNow) {
+    TempFolder folder;
+    const LineFiles files{PathResolver(folder.path())};
+    // Larger than one piece of reading, so a change deep inside is seen as well as one at the start.
+    std::vector<std::string> lines(40000, cp("ПРИВЕТ^Привет!;"));
+    files.save("W.Dat", LineList(lines));
+    EXPECT_TRUE(files.load("W.Dat").lines() == lines);
+
+    std::string bytes = folder.read("W.Dat");
+    const std::size_t deep = bytes.rfind("\\'cf\\'f0\\'e8"); // the last "При"
+    bytes[deep + 2] = 'd'; // same size, one letter changed near the end: \'cf П becomes \'df Я
+    folder.write("W.Dat", bytes);
+    lines.back() = cp("ПРИВЕТ^Яривет!;");
+    EXPECT_TRUE(files.load("W.Dat").lines() == lines);
+
+    folder.write("W.Dat", cp("другое\r\n"));
+    EXPECT_EQ(files.load("W.Dat").lines(), std::vector<std::string>{cp("другое")});
+    folder.write("W.Dat", "");
+    EXPECT_TRUE(files.load("W.Dat").empty());
+    const LineFiles other{PathResolver(folder.path())}; // a copy started anew reads the same
+    EXPECT_TRUE(other.load("W.Dat").empty());
+}
