@@ -6,10 +6,12 @@
 
 namespace {
 
-// The form a rich-edit control saves plain Russian text in, which every RTF reader knows.
+// The form a rich-edit control saves plain Russian text in, which every RTF reader knows. The
+// generator group matters: word processors take a document without one for a word processor's
+// and turn runs of spaces into other space characters, while the lines must come back as written.
 constexpr std::string_view kHeader = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049"
                                      "{\\fonttbl{\\f0\\fnil\\fcharset204 Tahoma;}}\r\n"
-                                     "\\viewkind4\\uc1\\pard\\f0\\fs18 ";
+                                     "{\\*\\generator Lorintal;}\\viewkind4\\uc1\\pard\\f0\\fs18 ";
 // Raw CR LF is not text in RTF, and a space after it is: the line after it keeps its leading
 // spaces.
 constexpr std::string_view kLineEnd = "\\par\r\n";

@@ -17,7 +17,7 @@ std::string ru(std::string_view utf8) {
 
 const std::string kHeader = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049"
                             "{\\fonttbl{\\f0\\fnil\\fcharset204 Tahoma;}}\r\n"
-                            "\\viewkind4\\uc1\\pard\\f0\\fs18 ";
+                            "{\\*\\generator Lorintal;}\\viewkind4\\uc1\\pard\\f0\\fs18 ";
 
 TEST(RtfWriterTest, WritesTheRichEditForm) {
     const Lines lines = {ru("Привет"), "", " a\\{b}\tc", std::string("\x01\x7f", 2)};
