@@ -162,23 +162,32 @@ void floorFor(benchmark::State& state, int loads, int saves, bool durable = fals
 }
 
 // Matches a line near the end in the whole-pattern pass: one load of the main file.
-void MatchingTurn(benchmark::State& state) {
+// Runs turns on a generated base: phraseFor(n) gives the n-th turn's phrase, and PrevReply is
+// set first when the turn is to attach an answer.
+template <typename PhraseFor>
+void runTurns(benchmark::State& state, PhraseFor phraseFor, const std::string& PrevReply = {}) {
     Fixture fixture(static_cast<int>(state.range(0)));
     SteadyRandom random;
     ReplyEngine engine(LineFiles(PathResolver(fixture.folder)), random);
     QuietSurroundings surroundings;
-    const int last = static_cast<int>(state.range(0)) - 2;
-    const std::string phrase =
-        cp("Что скажешь, " + cp1251::toUtf8(cp1251::lower(cp(patternOf(last)))) + "?");
+    int turns = 0;
     auto speak = [&] {
         engine.state().BranchDepth = 0;
-        surroundings.phrase = phrase;
+        engine.state().PrevReply = PrevReply;
+        surroundings.phrase = phraseFor(++turns);
         engine.SpeakClick(surroundings);
     };
     speak(); // the program has read its base once before the user's first phrase
     for (auto _ : state) {
         speak();
     }
+}
+
+void MatchingTurn(benchmark::State& state) {
+    const int last = static_cast<int>(state.range(0)) - 2;
+    const std::string phrase =
+        cp("Что скажешь, " + cp1251::toUtf8(cp1251::lower(cp(patternOf(last)))) + "?");
+    runTurns(state, [&](int) { return phrase; });
 }
 void MatchingFloor(benchmark::State& state) {
     floorFor(state, 1, 0);
@@ -188,21 +197,9 @@ void MatchingFloor(benchmark::State& state) {
 // passes, the known-pattern check and the attaching load the main file (4 loads); the new pattern
 // and the attached answer save it (2). Every turn learns a new phrase, as in a real conversation.
 void LearningTurn(benchmark::State& state) {
-    Fixture fixture(static_cast<int>(state.range(0)));
-    SteadyRandom random;
-    ReplyEngine engine(LineFiles(PathResolver(fixture.folder)), random);
-    QuietSurroundings surroundings;
-    int turns = 0;
-    auto speak = [&] {
-        engine.state().BranchDepth = 0;
-        engine.state().PrevReply = cp(patternOf(5));
-        surroundings.phrase = cp("Совсем новая фраза номер " + std::to_string(++turns));
-        engine.SpeakClick(surroundings);
-    };
-    speak(); // the program has read its base once before the user's first phrase
-    for (auto _ : state) {
-        speak();
-    }
+    runTurns(
+        state, [](int n) { return cp("Совсем новая фраза номер " + std::to_string(n)); },
+        cp(patternOf(5)));
 }
 void LearningFloor(benchmark::State& state) {
     floorFor(state, 4, 2);
