@@ -31,8 +31,11 @@ int check(const LineFiles& files) {
         }
         std::cout << ": " << finding.what << '\n';
     }
-    std::cout << (findings.empty() ? "The knowledge base is well-formed.\n"
-                                   : std::to_string(findings.size()) + " findings.\n");
+    if (findings.empty()) {
+        std::cout << "The knowledge base is well-formed.\n";
+    } else {
+        std::cout << findings.size() << " findings.\n";
+    }
     return findings.empty() ? 0 : 1;
 }
 
