@@ -5,15 +5,15 @@
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <unordered_map>
 
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
+#include <unordered_map>
 
 namespace fs = std::filesystem;
 
