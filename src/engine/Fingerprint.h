@@ -29,7 +29,6 @@ public:
 
     std::size_t size() const { return size_; }
     const std::vector<Digest>& pieces() const { return pieces_; }
-    bool operator==(const Fingerprint&) const = default;
 
 private:
     std::size_t size_ = 0;
