@@ -1,19 +1,17 @@
 #include "FormSurroundings.h"
 
 #include "Cp1251.h"
+#include "ExchangeFile.h"
 #include "InputLine.h"
 #include "TimerArming.h"
 #include "Unit1.h"
-#include "Unit2.h"
-
-#include <QAction>
 
 bool FormSurroundings::cpuUserMode() const {
-    return form_.CpuUser1->isChecked();
+    return form_.dialogueMode.cpuUser();
 }
 
 bool FormSurroundings::cpuCpuMode() const {
-    return form_.Cpu31->isChecked();
+    return form_.dialogueMode.cpuCpu();
 }
 
 std::string FormSurroundings::inputText() const {
@@ -65,10 +63,8 @@ void FormSurroundings::setFollowUpTimer(bool enabled) {
 }
 
 void FormSurroundings::writeExchange(const std::string& reply) {
-    form_.LoadtxtCpuCpu.clear();
-    form_.LoadtxtCpuCpu.append(reply);
-    const std::string path = form_.form2() ? form_.form2()->exchangePath() : "D:\\Txt.Dat";
-    form_.RE2().files().save(path, form_.LoadtxtCpuCpu);
+    ExchangeFile::write(form_.RE2().files(), form_.exchangeSettings().path, reply,
+                        form_.LoadtxtCpuCpu);
 }
 
 void FormSurroundings::clearInput() {

@@ -1,12 +1,15 @@
 #include "Unit1.h"
 
+#include "Cp1251.h"
 #include "DialogView.h"
+#include "FormDialogue.h"
 #include "FormSurroundings.h"
 #include "InputLine.h"
 #include "LineFiles.h"
 #include "StatisticsCaptions.h"
 #include "StatusBar.h"
 #include "TimerArming.h"
+#include "Unit2.h"
 #include "WindowLook.h"
 #include "WindowPlacement.h"
 
@@ -50,7 +53,8 @@ void setRole(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
 
 TForm1::TForm1(const FormServices& services)
     : services_(services), folder_(services.folder), random_(*services.random),
-      errors_(*services.errors), engine_(LineFiles(folder_), *services.random) {
+      errors_(*services.errors), engine_(LineFiles(folder_), *services.random),
+      remarks_(engine_.workList(), *services.random, engine_.state(), transcript) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_QuitOnClose, true);
     openSoundCues(services.soundOutputs);
@@ -63,6 +67,7 @@ TForm1::TForm1(const FormServices& services)
     buildTimers();
     surroundings_ = std::make_unique<FormSurroundings>(*this);
     captions_ = std::make_unique<StatisticsCaptions>(N18, N19, N20);
+    dialogue_ = std::make_unique<FormDialogue>(*this);
     connectHandlers();
     normalSize_ = QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     setFixedSize(normalSize_);
@@ -130,7 +135,8 @@ void TForm1::buildControls() {
     SB1->setGeometry(0, 342, 587, 19);
     SB1->setToolTip(QStringLiteral("Индикатор"));
     SB1->setCursor(Qt::WhatsThisCursor);
-    SB1->setPanelText(2, QStringLiteral("Режим Cpu\\User"));
+    SB1->setPanelText(
+        2, QString::fromStdString(cp1251::toUtf8(DialogueMode::statusText(dialogueMode.mode()))));
 }
 
 void TForm1::buildTimers() {
@@ -176,6 +182,9 @@ void TForm1::connectHandlers() {
     connect(N3, &QAction::triggered, this, &TForm1::N3Click);
     connect(N4, &QAction::triggered, this, &TForm1::N4Click);
     connect(N23, &QAction::triggered, this, &TForm1::N23Click);
+    connect(CpuUser1, &QAction::triggered, this, &TForm1::CpuUser1Click);
+    connect(Cpu31, &QAction::triggered, this, &TForm1::Cpu31Click);
+    connect(N38, &QAction::triggered, this, &TForm1::N38Click);
     // Enter anywhere in the window, not only in the input line, clicks the hidden default button.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         auto* shortcut = new QShortcut(key, this);
@@ -186,6 +195,9 @@ void TForm1::connectHandlers() {
 
 void TForm1::setOtherForms(TForm2* form2, TForm3* form3, TForm4* form4) {
     form2_ = form2;
+    if (form2_) {
+        form2_->setMainForm(this);
+    }
     form3_ = form3;
     form4_ = form4;
 }

@@ -4,6 +4,8 @@
 #include "BusyCursor.h"
 #include "ColourChooser.h"
 #include "ConfigFile.h"
+#include "DialogueMode.h"
+#include "ExchangeFile.h"
 #include "FontChooser.h"
 #include "FormServices.h"
 #include "HandlerErrors.h"
@@ -11,6 +13,7 @@
 #include "LineList.h"
 #include "LineStyle.h"
 #include "PathResolver.h"
+#include "Remarks.h"
 #include "ReplyEngine.h"
 #include "ReservedCharScanner.h"
 #include "SoundCue.h"
@@ -23,6 +26,7 @@
 #include <string>
 
 class DialogView;
+class FormDialogue;
 class FormSurroundings;
 class InputLine;
 class QFrame;
@@ -75,10 +79,13 @@ public:
     void TalkClick();
     void SpeakClick();
     void CancelClick();
-    void N2Click();  // new dialog
-    void N3Click();  // Ctrl+Z
-    bool N4Click();  // exit: writes the log block, then closes; false when it failed
-    void N23Click(); // F5
+    void N2Click();       // new dialog
+    void N3Click();       // Ctrl+Z
+    bool N4Click();       // exit: writes the log block, then closes; false when it failed
+    void N23Click();      // F5
+    void CpuUser1Click(); // dialogue mode Cpu\User
+    void Cpu31Click();    // dialogue mode Cpu\Cpu
+    void N38Click();      // opens the editor dialog
     // The application-wide key hook, installed by the creation handler.
     bool AppMessage(QObject* receiver, QEvent* event);
 
@@ -110,6 +117,12 @@ public:
     LineList& Log() { return transcript.log(); }
     const PathResolver& folder() const { return folder_; }
     TForm2* form2() const { return form2_; }
+    Remarks& remarks() { return remarks_; }
+    // The exchange settings as the editor dialog holds them now (the launch values without one).
+    ExchangeFile::Settings exchangeSettings() const;
+    // One reply turn with its failure left to the caller: the exchange timer runs it as part of
+    // its own tick, so a fault that repeats every tick is shown once.
+    void runTurn();
     BusyCursor& busyCursor() { return busyCursor_; }
 
     // --- Controls ---
@@ -181,7 +194,8 @@ public:
 
     // --- Lists and state ---
     Transcript transcript; // the dialog view's lines and the log list
-    LineList LoadtxtCpuCpu;
+    DialogueMode dialogueMode{transcript};
+    LineList LoadtxtCpuCpu; // the exchange file as last read or written
     ::ConfigFile ConfigFile;
     ReservedCharScanner T5Scan;
     KbStatistics statistics;
@@ -208,9 +222,11 @@ private:
     Random& random_;
     HandlerErrors errors_;
     ReplyEngine engine_;
+    Remarks remarks_;
     BusyCursor busyCursor_;
     std::unique_ptr<FormSurroundings> surroundings_;
     std::unique_ptr<StatisticsCaptions> captions_;
+    std::unique_ptr<FormDialogue> dialogue_;
     QSize normalSize_;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;

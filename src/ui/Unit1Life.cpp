@@ -152,12 +152,6 @@ bool TForm1::N4Click() {
 
 // Handlers whose work is done by other parts of the program: each timer that runs once disarms
 // itself, so an idle window does not tick for nothing.
-void TForm1::T2Timer() {}
-void TForm1::T6Timer() {}
-void TForm1::T9Timer() {}
-void TForm1::T10Timer() {
-    T10.stop();
-}
 void TForm1::T11Timer() {
     T11.stop();
 }
