@@ -28,12 +28,10 @@ bool HandlerErrors::runTick(const std::string& timer, const std::function<void()
     bool failed = false;
     const std::string message = failureOf(handler, failed);
     if (!failed) {
-        lastFailure_.erase(timer);
+        lastFailure_[timer].succeeded();
         return true;
     }
-    const auto last = lastFailure_.find(timer);
-    if (last == lastFailure_.end() || last->second != message) {
-        lastFailure_[timer] = message;
+    if (lastFailure_[timer].failed(message)) {
         report(message);
     }
     return false;

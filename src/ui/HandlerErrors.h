@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ErrorReporter.h"
+#include "FailureMemory.h"
 
 #include <functional>
 #include <map>
@@ -27,5 +28,5 @@ private:
     static std::string failureOf(const std::function<void()>& handler, bool& failed);
 
     ErrorReporter& reporter_;
-    std::map<std::string, std::string> lastFailure_;
+    std::map<std::string, FailureMemory> lastFailure_;
 };
