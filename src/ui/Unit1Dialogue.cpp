@@ -5,9 +5,7 @@
 #include "ExchangePeriod.h"
 #include "FormDialogue.h"
 #include "FormSurroundings.h"
-#include "TimerArming.h"
 #include "Unit2.h"
-#include "WindowPlacement.h"
 
 void TForm1::T2Timer() {
     errors_.runTick("T2", [this] { remarks_.T2Tick(*dialogue_); });
