@@ -8,6 +8,8 @@
 #include "MtRandom.h"
 #include "ReplyEngine.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -66,14 +68,14 @@ std::string withoutLineEnd(std::string line) {
     return line;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     Options options;
     if (!parseOptions(argc, argv, options)) {
         return usage();
     }
-    if (!std::filesystem::is_directory(options.folder)) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(options.folder, error) ||
+        ::access(options.folder.c_str(), R_OK | X_OK) != 0) {
         std::cerr << "lorintal-console: no program folder at " << options.folder.string() << '\n';
         return 2;
     }
@@ -95,4 +97,20 @@ int main(int argc, char** argv) {
         std::cout.flush();
     }
     return 0;
+}
+
+} // namespace
+
+// Whatever the file system does (a folder that may not be entered, a link loop), the program
+// ends with one line naming the path, never with an uncaught exception.
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::filesystem::filesystem_error& error) {
+        std::cerr << "lorintal-console: " << error.path1().string() << ": "
+                  << error.code().message() << '\n';
+    } catch (const std::exception& error) {
+        std::cerr << "lorintal-console: " << error.what() << '\n';
+    }
+    return 2;
 }

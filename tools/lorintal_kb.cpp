@@ -11,6 +11,8 @@
 #include "LineFiles.h"
 #include "WorkList.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -70,9 +72,7 @@ int stats(const LineFiles& files) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     if (argc < 2) {
         return usage();
     }
@@ -85,7 +85,9 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
-    if (!std::filesystem::is_directory(folder)) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error) ||
+        ::access(folder.c_str(), R_OK | X_OK) != 0) {
         std::cerr << "lorintal-kb: cannot read the program folder " << folder.string() << '\n';
         return 2;
     }
@@ -102,4 +104,20 @@ int main(int argc, char** argv) {
         return 2;
     }
     return usage();
+}
+
+} // namespace
+
+// Whatever the file system does (a folder that may not be entered, a link loop), the tool ends
+// with one line naming the path, never with an uncaught exception.
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::filesystem::filesystem_error& error) {
+        std::cerr << "lorintal-kb: " << error.path1().string() << ": " << error.code().message()
+                  << '\n';
+    } catch (const std::exception& error) {
+        std::cerr << "lorintal-kb: " << error.what() << '\n';
+    }
+    return 2;
 }
