@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 
@@ -79,6 +80,7 @@ ReadResult readComparing(int fd, const Fingerprint& known, std::string& piece, s
         }
     }
     fresh.clear();
+    fresh.reserve(static_cast<std::size_t>(info.st_size));
     for (;;) {
         const auto got = readPiece(fd, piece);
         if (!got) {
@@ -139,7 +141,7 @@ bool mayWrite(const fs::path& file, mode_t mode) {
 // Writes bytes beside the file, flushes them to disk and renames them over it, keeping the old
 // file's permissions. On any failure the temporary file goes and the file is untouched. Only a
 // regular file the user may write is replaced, or a new one made.
-bool replaceAtomically(const fs::path& target, std::string_view bytes) {
+bool replaceAtomically(const fs::path& target, const std::function<bool(int)>& writeContent) {
     const std::optional<fs::path> file = fileToReplace(target);
     if (!file) {
         return false;
@@ -159,7 +161,7 @@ bool replaceAtomically(const fs::path& target, std::string_view bytes) {
     if (fd < 0) {
         return false;
     }
-    const bool written = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fdatasync(fd) == 0;
+    const bool written = writeContent(fd) && ::fchmod(fd, mode) == 0 && ::fdatasync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temp.c_str(), file->c_str()) != 0) {
         ::unlink(temp.c_str());
@@ -177,8 +179,16 @@ struct LineFiles::Memory {
     };
     std::unordered_map<std::string, Entry> files;
     std::string piece;
-    std::string saved;
 };
+
+namespace {
+
+// The lines of a file this large are not kept between loads: a copy that learns would otherwise
+// hold them twice (once here, once changed), and a base this size is read whole on every use
+// anyway.
+constexpr std::size_t kKeptLinesLimit = 32 * 1024 * 1024;
+
+} // namespace
 
 LineFiles::LineFiles(PathResolver resolver)
     : resolver_(std::move(resolver)), memory_(std::make_shared<Memory>()) {}
@@ -208,7 +218,12 @@ LineList LineFiles::load(const std::string& name) const {
         throw FileError::cannotOpen(name);
     case ReadResult::Changed:
         try {
-            known.lines = parse(fresh);
+            LineList lines = parse(fresh);
+            if (fresh.size() > kKeptLinesLimit) {
+                memory_->files.erase(path.string());
+                return lines;
+            }
+            known.lines = std::move(lines);
         } catch (const RtfDamage& damage) {
             memory_->files.erase(path.string());
             throw FileError::damaged(name, damage.offset());
@@ -223,10 +238,21 @@ LineList LineFiles::load(const std::string& name) const {
 
 void LineFiles::save(const std::string& name, const LineList& lines) const {
     const fs::path path = resolver_.resolve(name);
-    const std::string_view rtf = RtfWriter::write(lines.lines(), memory_->saved);
-    if (!replaceAtomically(path, rtf)) {
+    Fingerprint print;
+    const bool saved = replaceAtomically(path, [&lines, &print](int fd) {
+        return RtfWriter::writePieces(lines.lines(), Fingerprint::kPiece,
+                                      [fd, &print](std::string_view piece) {
+                                          print.add(piece);
+                                          return writeAll(fd, piece);
+                                      });
+    });
+    if (!saved) {
         memory_->files.erase(path.string());
         throw FileError::cannotCreate(name);
     }
-    memory_->files[path.string()] = {Fingerprint::of(rtf), lines};
+    if (print.size() > kKeptLinesLimit) {
+        memory_->files.erase(path.string());
+        return;
+    }
+    memory_->files[path.string()] = {std::move(print), lines};
 }
