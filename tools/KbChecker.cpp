@@ -1,20 +1,16 @@
 #include "KbChecker.h"
 
 #include "Cp1251.h"
+#include "EarlierPatterns.h"
 #include "FileError.h"
 #include "KbFiles.h"
 #include "KbLine.h"
 #include "PatternScan.h"
 #include "SaveLeftovers.h"
 
-#include <algorithm>
-#include <bitset>
-#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <string_view>
-#include <unordered_map>
-#include <utility>
 
 namespace {
 
@@ -87,88 +83,6 @@ void checkReplies(std::string_view line, std::size_t separator, bool mainLine,
         problems.push_back("the text after the last \";\" is never a reply");
     }
 }
-
-// The earlier main lines' patterns, found in a later pattern by a rolling hash over every window
-// of each length they come in: the work grows with the length of the lines, not with its square
-// or cube, so a base holding one very long line is checked about as fast as it is read.
-class EarlierPatterns {
-public:
-    void add(std::string_view pattern, int line) {
-        if (!first_.emplace(pattern, line).second) {
-            return;
-        }
-        auto& ofLength = byLength_[pattern.size()];
-        ofLength.hashes.emplace(hash(pattern), pattern);
-        ofLength.filter.set(filterBit(hash(pattern)));
-    }
-
-    // The first line of an earlier pattern, shorter than `pattern`, that the program's scan finds
-    // in it; -1 when there is none.
-    int firstShadowOf(std::string_view pattern) const {
-        std::vector<std::pair<int, std::string_view>> found; // (line, earlier pattern)
-        for (const auto& [length, ofLength] : byLength_) {
-            if (length >= pattern.size()) {
-                break;
-            }
-            windowsOf(pattern, length, [&](std::uint64_t windowHash, std::size_t start) {
-                if (!ofLength.filter.test(filterBit(windowHash))) {
-                    return;
-                }
-                const auto [from, to] = ofLength.hashes.equal_range(windowHash);
-                for (auto it = from; it != to; ++it) {
-                    if (it->second == pattern.substr(start, length)) {
-                        found.emplace_back(first_.at(it->second), it->second);
-                    }
-                }
-            });
-        }
-        std::sort(found.begin(), found.end());
-        found.erase(std::unique(found.begin(), found.end()), found.end());
-        for (const auto& [line, earlier] : found) {
-            if (patternScan(earlier, pattern)) {
-                return line;
-            }
-        }
-        return -1;
-    }
-
-private:
-    static constexpr std::uint64_t kBase = 0x100000001B3ull;
-    static constexpr std::size_t kFilterBits = 1u << 16;
-
-    struct OfLength {
-        std::unordered_multimap<std::uint64_t, std::string_view> hashes;
-        std::bitset<kFilterBits> filter;
-    };
-
-    static std::uint64_t hash(std::string_view text) {
-        std::uint64_t h = 0;
-        for (char c : text) {
-            h = h * kBase + static_cast<unsigned char>(c) + 1;
-        }
-        return h;
-    }
-    static std::size_t filterBit(std::uint64_t h) { return (h ^ (h >> 29)) % kFilterBits; }
-
-    // Calls take(hash, start) for every window of the given length.
-    template <typename Take>
-    static void windowsOf(std::string_view text, std::size_t length, Take take) {
-        std::uint64_t power = 1; // kBase to the length
-        for (std::size_t i = 0; i < length; ++i) {
-            power *= kBase;
-        }
-        std::uint64_t h = hash(text.substr(0, length));
-        take(h, 0);
-        for (std::size_t start = 1; start + length <= text.size(); ++start) {
-            h = h * kBase + static_cast<unsigned char>(text[start + length - 1]) + 1 -
-                power * (static_cast<unsigned char>(text[start - 1]) + 1);
-            take(h, start);
-        }
-    }
-
-    std::unordered_map<std::string_view, int> first_; // pattern -> first line holding it
-    std::map<std::size_t, OfLength> byLength_;
-};
 
 // Later main lines whose whole pattern holds an earlier main line's pattern never answer in the
 // whole-pattern pass: the earlier line takes every phrase they would. The line named is the first
