@@ -2,6 +2,8 @@
 //   lorintal-kb check [--dir DIR]   reports what is wrong, with file and line index;
 //                                   exit 0 when clean, 1 with findings, 2 when unreadable
 //   lorintal-kb stats [--dir DIR]   prints the counts the program shows
+//   lorintal-kb print FILE [--dir DIR]
+//                                   prints the lines of a file of the base in UTF-8, one a line
 
 #include "Cp1251.h"
 #include "FileError.h"
@@ -20,7 +22,9 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: lorintal-kb check|stats [--dir DIR]\n";
+    std::cerr << "usage: lorintal-kb check|stats [--dir DIR]\n"
+                 "       lorintal-kb print FILE [--dir DIR]   (FILE as the program names it, "
+                 "e.g. Base\\Words.Dat)\n";
     return 2;
 }
 
@@ -72,13 +76,30 @@ int stats(const LineFiles& files) {
     return 0;
 }
 
+// The lines as the program reads them, for scripts and for a look without an RTF reader.
+int print(const LineFiles& files, const std::string& name) {
+    for (const std::string& line : files.load(cp1251::fromUtf8(name)).lines()) {
+        std::cout << cp1251::toUtf8(line) << '\n';
+    }
+    return 0;
+}
+
 int run(int argc, char** argv) {
     if (argc < 2) {
         return usage();
     }
     const std::string command = argv[1];
+    std::string file;
+    int options = 2;
+    if (command == "print") {
+        if (argc < 3) {
+            return usage();
+        }
+        file = argv[2];
+        options = 3;
+    }
     std::filesystem::path folder = std::filesystem::current_path();
-    for (int i = 2; i < argc; ++i) {
+    for (int i = options; i < argc; ++i) {
         if (std::string(argv[i]) == "--dir" && i + 1 < argc) {
             folder = argv[++i];
         } else {
@@ -98,6 +119,9 @@ int run(int argc, char** argv) {
         }
         if (command == "stats") {
             return stats(files);
+        }
+        if (command == "print") {
+            return print(files, file);
         }
     } catch (const FileError& error) {
         std::cerr << cp1251::toUtf8(error.what()) << '\n';
