@@ -9,6 +9,8 @@
 #include "KbFiles.h"
 #include "KbStatistics.h"
 #include "LineFiles.h"
+#include "ProgramFolder.h"
+#include "ProgramVersion.h"
 #include "WorkList.h"
 
 #include <filesystem>
@@ -17,8 +19,26 @@
 
 namespace {
 
+constexpr const char* kHelp = R"(Usage: lorintal-kb check|stats [--dir DIR]
+Look after a program folder's knowledge base.
+
+  check        report what is wrong, by file and line index
+  stats        print the counts the program shows, and learned lines still
+               without a reply
+  --dir DIR    the program folder to look at
+  --help       display this help and exit
+  --version    output version information and exit
+
+Without --dir: the working directory when it holds Base\Words.Dat, else
+$XDG_DATA_HOME/lorintal (~/.local/share/lorintal).
+
+Exit status of check: 0 when clean, 1 with findings, 2 when the base cannot
+be read or the command line is wrong.
+)";
+
 int usage() {
-    std::cerr << "usage: lorintal-kb check|stats [--dir DIR]\n";
+    std::cerr << "usage: lorintal-kb check|stats [--dir DIR]\n"
+                 "Try 'lorintal-kb --help' for more information.\n";
     return 2;
 }
 
@@ -77,12 +97,24 @@ int main(int argc, char** argv) {
         return usage();
     }
     const std::string command = argv[1];
-    std::filesystem::path folder = std::filesystem::current_path();
+    if (command == "--help" || command == "--version") {
+        std::cout << (command == "--help" ? kHelp : ProgramVersion::line("lorintal-kb") + "\n");
+        return 0;
+    }
+    std::filesystem::path folder;
     for (int i = 2; i < argc; ++i) {
         if (std::string(argv[i]) == "--dir" && i + 1 < argc) {
             folder = argv[++i];
         } else {
             return usage();
+        }
+    }
+    if (folder.empty()) {
+        try {
+            folder = ProgramFolder::find(ProgramFolder::here());
+        } catch (const std::exception& error) {
+            std::cerr << "lorintal-kb: " << error.what() << '\n';
+            return 2;
         }
     }
     if (!std::filesystem::is_directory(folder)) {
