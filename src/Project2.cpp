@@ -15,6 +15,7 @@
 #include "Unit4.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStyleFactory>
 
@@ -115,6 +116,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lorintal"));
+    QApplication::setDesktopFileName(QStringLiteral("org.lorintal.Lorintal")); // its menu entry
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lorintal")));
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
         QApplication::setStyle(classic); // the bevelled silver look the window was drawn for
     }
