@@ -201,6 +201,9 @@ ProgramFolder::Choice ProgramFolder::choose(const Places& places) {
     }
     Choice choice{places.user, false, 0, {}};
     if (fs::is_directory(places.installed)) {
+        // A folder without a base is made rather than topped up: an install into ~/.local puts
+        // the installed data inside it, at ~/.local/share/lorintal/program.
+        choice.made = !holdsBase(places.user);
         const TopUp added = topUp(places.user, places.installed);
         choice.added = added.added;
         choice.trouble = added.trouble;
@@ -218,7 +221,7 @@ std::vector<std::string> ProgramFolder::notes(const Choice& choice, const Places
         lines.push_back("made your program folder " + choice.folder.string() + " from " +
                         places.installed.string());
     }
-    if (choice.added > 0) {
+    if (choice.added > 0 && !choice.made) {
         lines.push_back("added " + std::to_string(choice.added) +
                         (choice.added == 1 ? " shipped file" : " shipped files") +
                         " to your program folder " + choice.folder.string());

@@ -73,6 +73,23 @@ TEST_F(ProgramFolderTest, LaterStartsKeepWhatWasLearnedAndOnlyAddWhatIsMissing) 
     EXPECT_TRUE(ProgramFolder::notes(ProgramFolder::choose(places), places).empty());
 }
 
+TEST_F(ProgramFolderTest, AnInstallIntoTheUsersOwnDataFolderIsMadeIntoTheProgramFolderBesideIt) {
+    // cmake --install --prefix ~/.local: the data lands in ~/.local/share/lorintal/program.
+    fs::create_directories(places.user);
+    fs::rename(places.installed, places.user / "program");
+    places.installed = places.user / "program";
+
+    const ProgramFolder::Choice choice = ProgramFolder::choose(places);
+
+    EXPECT_TRUE(choice.made);
+    EXPECT_EQ(user("Base/Words.Dat"), "shipped words");
+    EXPECT_EQ(user("program/Base/Words.Dat"), "shipped words");
+    EXPECT_EQ(ProgramFolder::notes(choice, places).at(0), "made your program folder " +
+                                                              places.user.string() + " from " +
+                                                              places.installed.string());
+    EXPECT_FALSE(ProgramFolder::choose(places).made);
+}
+
 TEST_F(ProgramFolderTest, FilesTheUserKeepsInAnotherLetterCaseAreNotShippedAgain) {
     temp.write("home/data/lorintal/base/words.dat", "learned words");
     temp.write("home/data/lorintal/config.INI", "mine");

@@ -57,12 +57,17 @@ done
 share=$work/prefix/share
 if [ -x "$bin/lorintal" ]; then
     [ -f "$share/icons/hicolor/48x48/apps/lorintal.png" ] || fail "no icon"
+    desktop=$share/applications/org.lorintal.Lorintal.desktop
+    metainfo=$share/metainfo/org.lorintal.Lorintal.metainfo.xml
     if command -v desktop-file-validate >/dev/null; then
-        desktop-file-validate "$share/applications/org.lorintal.Lorintal.desktop"
+        desktop-file-validate "$desktop" || fail "the desktop entry"
+    else
+        echo "desktop-file-validate is not installed: the desktop entry is not checked"
     fi
     if command -v appstreamcli >/dev/null; then
-        appstreamcli validate --no-net "$share/metainfo/org.lorintal.Lorintal.metainfo.xml" >/dev/null ||
-            fail "$(appstreamcli validate --no-net "$share/metainfo/org.lorintal.Lorintal.metainfo.xml")"
+        appstreamcli validate --no-net "$metainfo" >"$work/err" || fail "$(cat "$work/err")"
+    else
+        echo "appstreamcli is not installed: the metainfo is not checked"
     fi
 fi
 echo "installed programs: passed"
