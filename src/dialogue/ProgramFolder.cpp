@@ -45,13 +45,18 @@ void makeOwnersToChange(const fs::path& path, bool folder) {
 void copyWhole(const fs::path& from, const fs::path& to) {
     fs::path partial = to;
     partial += ".partial";
-    fs::copy_file(from, partial, fs::copy_options::overwrite_existing);
-    makeOwnersToChange(partial, false);
-    if (fs::exists(to)) { // made meanwhile by another copy of the program: theirs stands
-        fs::remove(partial);
-        return;
+    try {
+        fs::copy_file(from, partial, fs::copy_options::overwrite_existing);
+        makeOwnersToChange(partial, false);
+        if (!fs::exists(to)) { // else made meanwhile by another copy of the program: theirs stands
+            fs::rename(partial, to);
+        }
+    } catch (const fs::filesystem_error&) {
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        throw;
     }
-    fs::rename(partial, to);
+    fs::remove(partial);
 }
 
 struct TopUp {
@@ -131,9 +136,12 @@ ProgramFolder::Choice make(const ProgramFolder::Places& places) {
         }
         std::error_code taken;
         fs::rename(building, places.user, taken);
-        if (taken) { // another copy of the program made it first: use theirs
+        if (taken) {
             fs::remove_all(building);
-            choice.made = false;
+            if (!fs::is_directory(places.user)) {
+                throw fs::filesystem_error("rename", building, places.user, taken);
+            }
+            choice.made = false; // another copy of the program made it first: theirs stands
         }
     } catch (const fs::filesystem_error& failure) {
         std::error_code ignored;

@@ -1,4 +1,5 @@
 #include "ProgramFolder.h"
+#include "support/FullDisk.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,29 @@ TEST_F(ProgramFolderTest, FilesTheUserKeepsInAnotherLetterCaseAreNotShippedAgain
     EXPECT_FALSE(fs::exists(places.user / "Base"));
     EXPECT_FALSE(fs::exists(places.user / "Config.ini"));
     EXPECT_EQ(user("base/words.dat"), "learned words");
+}
+
+TEST_F(ProgramFolderTest, AFullDiskLeavesNoHalfMadeFolderAndNoCutOffFile) {
+    const std::string base(100, 'x');
+    temp.write("prefix/share/lorintal/program/Base/Words.Dat", base);
+    {
+        const FullDisk full;
+        EXPECT_THROW(ProgramFolder::choose(places), ProgramFolder::Error);
+    }
+    EXPECT_FALSE(fs::exists(places.user.parent_path()) && !fs::is_empty(places.user.parent_path()));
+
+    temp.write("prefix/share/lorintal/program/Base/Words.Dat", "shipped words");
+    ProgramFolder::choose(places);
+    temp.write("prefix/share/lorintal/program/Base/Dictionary.Dat", base);
+    {
+        const FullDisk full;
+        const ProgramFolder::Choice choice = ProgramFolder::choose(places);
+        EXPECT_EQ(choice.folder, places.user); // the folder is used all the same
+        EXPECT_NE(choice.trouble.find("Base/Dictionary.Dat"), std::string::npos) << choice.trouble;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(places.user / "Base"), {}), 1);
+    EXPECT_EQ(ProgramFolder::choose(places).added, 1); // added once there is room
+    EXPECT_EQ(user("Base/Dictionary.Dat"), base);
 }
 
 TEST_F(ProgramFolderTest, AFolderHoldingTheBaseIsWorkedInWhereItIs) {
