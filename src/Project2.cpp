@@ -15,6 +15,8 @@
 #include "Unit4.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QMessageBox>
 #include <QStyleFactory>
@@ -88,6 +90,24 @@ std::optional<std::filesystem::path> programFolder(const Options& options, std::
     return std::filesystem::current_path();
 }
 
+// The icon of the desktop's theme, else the one installed beside the program, which any prefix
+// and the build tree have.
+QIcon programIcon() {
+    QIcon icon = QIcon::fromTheme(QStringLiteral("lorintal"));
+    if (!icon.isNull()) {
+        return icon;
+    }
+    const QDir theme(QCoreApplication::applicationDirPath() +
+                     QStringLiteral("/../share/icons/hicolor"));
+    for (const QString& size : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString file = theme.filePath(size + QStringLiteral("/apps/lorintal.png"));
+        if (QFile::exists(file)) {
+            icon.addFile(file);
+        }
+    }
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -117,7 +137,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lorintal"));
     QApplication::setDesktopFileName(QStringLiteral("org.lorintal.Lorintal")); // its menu entry
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lorintal")));
+    QApplication::setWindowIcon(programIcon());
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
         QApplication::setStyle(classic); // the bevelled silver look the window was drawn for
     }
