@@ -6,6 +6,8 @@
 #include "FileError.h"
 #include "LineFiles.h"
 #include "MtRandom.h"
+#include "ProgramFolder.h"
+#include "ProgramVersion.h"
 #include "ReplyEngine.h"
 
 #include <unistd.h>
@@ -18,13 +20,31 @@
 namespace {
 
 struct Options {
-    std::filesystem::path folder = std::filesystem::current_path();
+    std::filesystem::path folder; // chosen as the window program chooses it, unless given
     std::unique_ptr<MtRandom> random;
     bool explain = false;
+    bool help = false;
+    bool version = false;
 };
 
+constexpr const char* kHelp = R"(Usage: lorintal-console [OPTION]...
+Talk to lorintal at a terminal: reads phrases in UTF-8, one a line, answers each
+exactly as the window does, and prints the log lines of every turn.
+
+  --dir DIR    work in the program folder DIR
+  --seed N     make every random choice reproducible
+  --explain    tell on standard error where each reply came from
+  --help       display this help and exit
+  --version    output version information and exit
+
+Without --dir, the program works in the working directory when it holds
+Base\Words.Dat, else in $XDG_DATA_HOME/lorintal (~/.local/share/lorintal),
+which the first start makes from the installed data.
+)";
+
 int usage() {
-    std::cerr << "usage: lorintal-console [--dir DIR] [--seed N] [--explain]\n";
+    std::cerr << "usage: lorintal-console [--dir DIR] [--seed N] [--explain]\n"
+                 "Try 'lorintal-console --help' for more information.\n";
     return 2;
 }
 
@@ -35,6 +55,10 @@ bool parseOptions(int argc, char** argv, Options& options) {
             options.folder = argv[++i];
         } else if (arg == "--explain") {
             options.explain = true;
+        } else if (arg == "--help") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--seed" && i + 1 < argc) {
             try {
                 options.random =
@@ -72,6 +96,17 @@ int run(int argc, char** argv) {
     Options options;
     if (!parseOptions(argc, argv, options)) {
         return usage();
+    }
+    if (options.help || options.version) {
+        std::cout << (options.help ? kHelp : ProgramVersion::line("lorintal-console") + "\n");
+        return 0;
+    }
+    if (options.folder.empty()) {
+        const auto chosen = ProgramFolder::chooseAtStart("lorintal-console", std::cerr);
+        if (!chosen) {
+            return 2;
+        }
+        options.folder = *chosen;
     }
     std::error_code error;
     if (!std::filesystem::is_directory(options.folder, error) ||

@@ -11,6 +11,8 @@
 #include "KbFiles.h"
 #include "KbStatistics.h"
 #include "LineFiles.h"
+#include "ProgramFolder.h"
+#include "ProgramVersion.h"
 #include "WorkList.h"
 
 #include <unistd.h>
@@ -21,10 +23,30 @@
 
 namespace {
 
+constexpr const char* kHelp = R"(Usage: lorintal-kb check|stats [--dir DIR]
+       lorintal-kb print FILE [--dir DIR]
+Look after a program folder's knowledge base.
+
+  check        report what is wrong, by file and line index
+  stats        print the counts the program shows, and learned lines still
+               without a reply
+  print FILE   print the lines of a file of the base in UTF-8, one a line;
+               FILE as the program names it, e.g. 'Base\Words.Dat'
+  --dir DIR    the program folder to look at
+  --help       display this help and exit
+  --version    output version information and exit
+
+Without --dir: the working directory when it holds Base\Words.Dat, else
+$XDG_DATA_HOME/lorintal (~/.local/share/lorintal).
+
+Exit status of check: 0 when clean, 1 with findings, 2 when the base cannot
+be read or the command line is wrong.
+)";
+
 int usage() {
     std::cerr << "usage: lorintal-kb check|stats [--dir DIR]\n"
-                 "       lorintal-kb print FILE [--dir DIR]   (FILE as the program names it, "
-                 "e.g. Base\\Words.Dat)\n";
+                 "       lorintal-kb print FILE [--dir DIR]\n"
+                 "Try 'lorintal-kb --help' for more information.\n";
     return 2;
 }
 
@@ -89,6 +111,10 @@ int run(int argc, char** argv) {
         return usage();
     }
     const std::string command = argv[1];
+    if (command == "--help" || command == "--version") {
+        std::cout << (command == "--help" ? kHelp : ProgramVersion::line("lorintal-kb") + "\n");
+        return 0;
+    }
     std::string file;
     int options = 2;
     if (command == "print") {
@@ -98,12 +124,20 @@ int run(int argc, char** argv) {
         file = argv[2];
         options = 3;
     }
-    std::filesystem::path folder = std::filesystem::current_path();
+    std::filesystem::path folder;
     for (int i = options; i < argc; ++i) {
         if (std::string(argv[i]) == "--dir" && i + 1 < argc) {
             folder = argv[++i];
         } else {
             return usage();
+        }
+    }
+    if (folder.empty()) {
+        try {
+            folder = ProgramFolder::find(ProgramFolder::here());
+        } catch (const std::exception& error) {
+            std::cerr << "lorintal-kb: " << error.what() << '\n';
+            return 2;
         }
     }
     std::error_code error;
