@@ -1,5 +1,6 @@
-// lorintal: the chat partner's window program. It works in the program folder it is started in:
-// the knowledge base, the sounds, the picture and "Config.ini" are found there.
+// lorintal: the chat partner's window program. It works in a program folder, where the knowledge
+// base, the sounds, the picture and "Config.ini" are found: the one it is started in when that
+// holds the base, else the user's own folder (see WindowStart).
 
 #include "Cp1251.h"
 #include "EffectOutput.h"
@@ -9,6 +10,7 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "WindowStart.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -17,18 +19,29 @@
 #include <exception>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 int main(int argc, char** argv) {
+    WindowStart start;
+    if (const std::optional<int> status = start.beforeQt(argc, argv)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lorintal"));
+    QApplication::setDesktopFileName(QStringLiteral("org.lorintal.Lorintal")); // its menu entry
+    QApplication::setWindowIcon(WindowStart::icon());
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
         QApplication::setStyle(classic); // the bevelled silver look the window was drawn for
+    }
+    const std::optional<std::filesystem::path> folder = start.programFolder();
+    if (!folder) {
+        return 1;
     }
 
     MtRandom random;
     MessageBoxReporter errors;
     FormServices services;
-    services.folder = std::filesystem::current_path();
+    services.folder = *folder;
     services.random = &random;
     services.errors = &errors;
     services.soundOutputs = EffectOutput::factory();

@@ -1,22 +1,26 @@
 #include "KbChecker.h"
 
 #include "Cp1251.h"
+#include "EarlierPatterns.h"
 #include "FileError.h"
 #include "KbFiles.h"
 #include "KbLine.h"
 #include "PatternScan.h"
+#include "SaveLeftovers.h"
 
 #include <filesystem>
 #include <map>
 #include <string_view>
-#include <unordered_map>
 
 namespace {
 
 using Findings = std::vector<KbChecker::Finding>;
 
 std::string quoted(std::string_view text) {
-    return "\"" + cp1251::toUtf8(text) + "\"";
+    std::string quoted = "\"";
+    quoted += cp1251::toUtf8(text);
+    quoted += '"';
+    return quoted;
 }
 
 // Everything the program opens: the base, the log, its settings, sounds, picture and history.
@@ -28,16 +32,17 @@ constexpr const char* kNeededFiles[] = {
     "Sound\\Button3.wav", "Sound\\Button2.wav", "Sound\\Button1.wav", "Sound\\CpuSound.wav",
     "Sound\\Close.wav"};
 
-// Files whose lines are the replies or remarks the program says, and how many lines each needs
-// before it has one to give (the follow-up remarks never use their first line).
-struct ReplyFile {
+// The files the program reads as lines, and how many lines each needs before it has one to give
+// (the follow-up remarks never use their first line; the main file is checked line by line).
+struct LineFile {
     const char* name;
     int linesNeeded;
 };
-constexpr ReplyFile kReplyFiles[] = {
-    {kbfiles::Povtor, 1}, {kbfiles::X, 1},     {kbfiles::BigString, 1},
-    {kbfiles::W1, 1},     {kbfiles::W2, 1},    {kbfiles::AI, 2},
-    {kbfiles::Pause, 1},  {kbfiles::Begin, 1}, {kbfiles::Dictionary, 1}};
+constexpr LineFile kLineFiles[] = {
+    {kbfiles::Words, 0},      {kbfiles::Povtor, 1},     {kbfiles::X, 1},
+    {kbfiles::Collection, 0}, {kbfiles::BigString, 1},  {kbfiles::W1, 1},
+    {kbfiles::W2, 1},         {kbfiles::AI, 2},         {kbfiles::Pause, 1},
+    {kbfiles::Begin, 1},      {kbfiles::Dictionary, 1}, {kbfiles::Log, 0}};
 
 bool holdsSmallLetter(std::string_view pattern) {
     for (char c : pattern) {
@@ -80,34 +85,24 @@ void checkReplies(std::string_view line, std::size_t separator, bool mainLine,
 }
 
 // Later main lines whose whole pattern holds an earlier main line's pattern never answer in the
-// whole-pattern pass: the earlier line takes every phrase they would.
+// whole-pattern pass: the earlier line takes every phrase they would. The line named is the first
+// such line, the one that answers in their place.
 void checkShadowing(const LineList& words, Findings& findings) {
-    std::unordered_map<std::string_view, int> earlier; // pattern -> first line holding it
+    EarlierPatterns earlier;
     for (int index = 1; index < words.count(); ++index) {
         const std::string& line = words.line(index);
         if (kbline::depth(line) != 0 || !kbline::answers(line)) {
             continue;
         }
         const std::string_view pattern = kbline::pattern(line);
-        int shadow = -1;
-        for (std::size_t start = 0; start < pattern.size() && shadow < 0; ++start) {
-            // a pattern equal to an earlier one is reported as a repeat instead
-            for (std::size_t length = 1;
-                 start + length <= pattern.size() && length < pattern.size(); ++length) {
-                const auto found = earlier.find(pattern.substr(start, length));
-                if (found != earlier.end() && patternScan(found->first, pattern)) {
-                    shadow = found->second;
-                    break;
-                }
-            }
-        }
+        const int shadow = earlier.firstShadowOf(pattern);
         if (shadow >= 0) {
             findings.push_back({kbfiles::Words, index,
                                 "never answers as a whole: the pattern " +
                                     quoted(kbline::pattern(words.line(shadow))) + " of line " +
                                     std::to_string(shadow) + " occurs in it"});
         }
-        earlier.emplace(pattern, index);
+        earlier.add(pattern, index);
     }
 }
 
@@ -168,37 +163,67 @@ Findings KbChecker::checkWords(const LineList& words) {
 Findings KbChecker::check() const {
     Findings findings;
     checkFilesExist(findings);
-    try {
-        const LineList words = files_.load(kbfiles::Words);
-        if (words.empty()) {
-            findings.push_back({kbfiles::Words, -1, "the file is empty: it needs a header line"});
-        }
-        const Findings inWords = checkWords(words);
-        findings.insert(findings.end(), inWords.begin(), inWords.end());
-    } catch (const FileError&) {
-        // reported as missing above
-    }
-    checkReplyFiles(findings);
+    checkLineFiles(findings);
+    checkSaveLeftovers(findings);
     return findings;
 }
 
+// A file that is there but not a file the program can read is reported for what it is.
 void KbChecker::checkFilesExist(Findings& findings) const {
+    namespace fs = std::filesystem;
     for (const char* name : kNeededFiles) {
-        if (!std::filesystem::is_regular_file(files_.resolver().resolve(name))) {
-            findings.push_back({name, -1, "missing: the program needs this file"});
+        const fs::path path = files_.resolver().resolve(name);
+        std::error_code error;
+        const fs::file_status status = fs::status(path, error);
+        std::error_code linkError;
+        if (status.type() == fs::file_type::not_found) {
+            findings.push_back({name, -1,
+                                fs::is_symlink(fs::symlink_status(path, linkError))
+                                    ? "a link that leads nowhere: the program needs this file"
+                                    : "missing: the program needs this file"});
+        } else if (error) {
+            findings.push_back({name, -1, "cannot be read: " + error.message()});
+        } else if (status.type() != fs::file_type::regular) {
+            findings.push_back({name, -1, "not a regular file: the program reads only files"});
         }
     }
 }
 
-void KbChecker::checkReplyFiles(Findings& findings) const {
-    for (const ReplyFile& file : kReplyFiles) {
+// Every line file the program reads must read whole; a damaged one is named with the byte where
+// reading stopped, since the program will neither answer from it nor write it back.
+void KbChecker::checkLineFiles(Findings& findings) const {
+    for (const LineFile& file : kLineFiles) {
+        LineList lines;
         try {
-            if (files_.load(file.name).count() < file.linesNeeded) {
-                findings.push_back(
-                    {file.name, -1, "no line to give: the program would say nothing"});
+            lines = files_.load(file.name);
+        } catch (const FileError& error) {
+            if (error.damagedAt()) {
+                findings.push_back({file.name, -1,
+                                    "damaged: reading stopped at byte " +
+                                        std::to_string(*error.damagedAt()) +
+                                        "; the program will not read or change it until mended"});
             }
-        } catch (const FileError&) {
-            // reported as missing
+            continue; // otherwise reported as missing or unreadable above
         }
+        if (file.name == kbfiles::Words) {
+            if (lines.empty()) {
+                findings.push_back(
+                    {kbfiles::Words, -1, "the file is empty: it needs a header line"});
+            }
+            const Findings inWords = checkWords(lines);
+            findings.insert(findings.end(), inWords.begin(), inWords.end());
+        } else if (lines.count() < file.linesNeeded) {
+            findings.push_back({file.name, -1, "no line to give: the program would say nothing"});
+        }
+    }
+}
+
+void KbChecker::checkSaveLeftovers(Findings& findings) const {
+    const auto base = files_.resolver().resolve("Base");
+    for (const auto& leftover : saveleftovers::findIn(base)) {
+        std::string name = "Base\\";
+        name += leftover.filename().string();
+        findings.push_back(
+            {name, -1, "left by a save that did not finish: the next save removes it"});
     }
 }

@@ -26,7 +26,8 @@ public:
 
 private:
     void checkFilesExist(std::vector<Finding>& findings) const;
-    void checkReplyFiles(std::vector<Finding>& findings) const;
+    void checkLineFiles(std::vector<Finding>& findings) const;
+    void checkSaveLeftovers(std::vector<Finding>& findings) const;
 
     const LineFiles& files_;
 };

@@ -10,7 +10,11 @@
 #include "FileError.h"
 #include "LineFiles.h"
 #include "MtRandom.h"
+#include "ProgramFolder.h"
+#include "ProgramVersion.h"
 #include "ReplyEngine.h"
+
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -23,18 +27,42 @@
 namespace {
 
 struct Options {
-    std::filesystem::path folder = std::filesystem::current_path();
+    std::filesystem::path folder; // chosen as the window program chooses it, unless given
     std::unique_ptr<MtRandom> random;
     bool explain = false;
+    bool help = false;
+    bool version = false;
     std::optional<std::string> exchange; // UTF-8, as given
     int period = 1000;
     long turns = 0; // 0: until stopped
 };
 
+constexpr const char* kHelp = R"(Usage: lorintal-console [OPTION]...
+Talk to lorintal at a terminal: reads phrases in UTF-8, one a line, answers each
+exactly as the window does, and prints the log lines of every turn.
+
+  --dir DIR    work in the program folder DIR
+  --seed N     make every random choice reproducible
+  --explain    tell on standard error where each reply came from
+  --exchange FILE  be a partner in the Cpu\Cpu mode instead: every period answer
+               the first line of FILE (taken from the working directory) and
+               write the reply there, as the window does on its timer trigger
+  --period MS  the partner's period in milliseconds, 1 to 36000 (default 1000)
+  --turns N    end after N turns (default: on Ctrl+C or SIGTERM, once the turn
+               in progress is written)
+  --help       display this help and exit
+  --version    output version information and exit
+
+Without --dir, the program works in the working directory when it holds
+Base\Words.Dat, else in $XDG_DATA_HOME/lorintal (~/.local/share/lorintal),
+which the first start makes from the installed data.
+)";
+
 int usage() {
     std::cerr << "usage: lorintal-console [--dir DIR] [--seed N] [--explain]\n"
                  "       lorintal-console --exchange FILE [--period MS] [--turns N] [--dir DIR] "
-                 "[--seed N]\n";
+                 "[--seed N]\n"
+                 "Try 'lorintal-console --help' for more information.\n";
     return 2;
 }
 
@@ -78,6 +106,10 @@ bool parseOptions(int argc, char** argv, Options& options) {
                 return false;
             }
             options.turns = *turns;
+        } else if (arg == "--help") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--seed" && i + 1 < argc) {
             try {
                 options.random =
@@ -124,14 +156,25 @@ int converse(ReplyEngine& engine, ConsoleSurroundings& console, const Options& o
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     Options options;
     if (!parseOptions(argc, argv, options)) {
         return usage();
     }
-    if (!std::filesystem::is_directory(options.folder)) {
+    if (options.help || options.version) {
+        std::cout << (options.help ? kHelp : ProgramVersion::line("lorintal-console") + "\n");
+        return 0;
+    }
+    if (options.folder.empty()) {
+        const auto chosen = ProgramFolder::chooseAtStart("lorintal-console", std::cerr);
+        if (!chosen) {
+            return 2;
+        }
+        options.folder = *chosen;
+    }
+    std::error_code error;
+    if (!std::filesystem::is_directory(options.folder, error) ||
+        ::access(options.folder.c_str(), R_OK | X_OK) != 0) {
         std::cerr << "lorintal-console: no program folder at " << options.folder.string() << '\n';
         return 2;
     }
@@ -156,4 +199,20 @@ int main(int argc, char** argv) {
         std::cout.flush();
     }
     return 0;
+}
+
+} // namespace
+
+// Whatever the file system does (a folder that may not be entered, a link loop), the program
+// ends with one line naming the path, never with an uncaught exception.
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::filesystem::filesystem_error& error) {
+        std::cerr << "lorintal-console: " << error.path1().string() << ": "
+                  << error.code().message() << '\n';
+    } catch (const std::exception& error) {
+        std::cerr << "lorintal-console: " << error.what() << '\n';
+    }
+    return 2;
 }

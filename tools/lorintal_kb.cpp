@@ -2,6 +2,8 @@
 //   lorintal-kb check [--dir DIR]   reports what is wrong, with file and line index;
 //                                   exit 0 when clean, 1 with findings, 2 when unreadable
 //   lorintal-kb stats [--dir DIR]   prints the counts the program shows
+//   lorintal-kb print FILE [--dir DIR]
+//                                   prints the lines of a file of the base in UTF-8, one a line
 
 #include "Cp1251.h"
 #include "FileError.h"
@@ -9,7 +11,11 @@
 #include "KbFiles.h"
 #include "KbStatistics.h"
 #include "LineFiles.h"
+#include "ProgramFolder.h"
+#include "ProgramVersion.h"
 #include "WorkList.h"
+
+#include <unistd.h>
 
 #include <filesystem>
 #include <iostream>
@@ -17,8 +23,30 @@
 
 namespace {
 
+constexpr const char* kHelp = R"(Usage: lorintal-kb check|stats [--dir DIR]
+       lorintal-kb print FILE [--dir DIR]
+Look after a program folder's knowledge base.
+
+  check        report what is wrong, by file and line index
+  stats        print the counts the program shows, and learned lines still
+               without a reply
+  print FILE   print the lines of a file of the base in UTF-8, one a line;
+               FILE as the program names it, e.g. 'Base\Words.Dat'
+  --dir DIR    the program folder to look at
+  --help       display this help and exit
+  --version    output version information and exit
+
+Without --dir: the working directory when it holds Base\Words.Dat, else
+$XDG_DATA_HOME/lorintal (~/.local/share/lorintal).
+
+Exit status of check: 0 when clean, 1 with findings, 2 when the base cannot
+be read or the command line is wrong.
+)";
+
 int usage() {
-    std::cerr << "usage: lorintal-kb check|stats [--dir DIR]\n";
+    std::cerr << "usage: lorintal-kb check|stats [--dir DIR]\n"
+                 "       lorintal-kb print FILE [--dir DIR]\n"
+                 "Try 'lorintal-kb --help' for more information.\n";
     return 2;
 }
 
@@ -70,22 +98,51 @@ int stats(const LineFiles& files) {
     return 0;
 }
 
-} // namespace
+// The lines as the program reads them, for scripts and for a look without an RTF reader.
+int print(const LineFiles& files, const std::string& name) {
+    for (const std::string& line : files.load(cp1251::fromUtf8(name)).lines()) {
+        std::cout << cp1251::toUtf8(line) << '\n';
+    }
+    return 0;
+}
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     if (argc < 2) {
         return usage();
     }
     const std::string command = argv[1];
-    std::filesystem::path folder = std::filesystem::current_path();
-    for (int i = 2; i < argc; ++i) {
+    if (command == "--help" || command == "--version") {
+        std::cout << (command == "--help" ? kHelp : ProgramVersion::line("lorintal-kb") + "\n");
+        return 0;
+    }
+    std::string file;
+    int options = 2;
+    if (command == "print") {
+        if (argc < 3) {
+            return usage();
+        }
+        file = argv[2];
+        options = 3;
+    }
+    std::filesystem::path folder;
+    for (int i = options; i < argc; ++i) {
         if (std::string(argv[i]) == "--dir" && i + 1 < argc) {
             folder = argv[++i];
         } else {
             return usage();
         }
     }
-    if (!std::filesystem::is_directory(folder)) {
+    if (folder.empty()) {
+        try {
+            folder = ProgramFolder::find(ProgramFolder::here());
+        } catch (const std::exception& error) {
+            std::cerr << "lorintal-kb: " << error.what() << '\n';
+            return 2;
+        }
+    }
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error) ||
+        ::access(folder.c_str(), R_OK | X_OK) != 0) {
         std::cerr << "lorintal-kb: cannot read the program folder " << folder.string() << '\n';
         return 2;
     }
@@ -97,9 +154,28 @@ int main(int argc, char** argv) {
         if (command == "stats") {
             return stats(files);
         }
+        if (command == "print") {
+            return print(files, file);
+        }
     } catch (const FileError& error) {
         std::cerr << cp1251::toUtf8(error.what()) << '\n';
         return 2;
     }
     return usage();
+}
+
+} // namespace
+
+// Whatever the file system does (a folder that may not be entered, a link loop), the tool ends
+// with one line naming the path, never with an uncaught exception.
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::filesystem::filesystem_error& error) {
+        std::cerr << "lorintal-kb: " << error.path1().string() << ": " << error.code().message()
+                  << '\n';
+    } catch (const std::exception& error) {
+        std::cerr << "lorintal-kb: " << error.what() << '\n';
+    }
+    return 2;
 }

@@ -51,6 +51,8 @@ LineList ConversationLogFile::block(const LineList& log, const std::string& date
 
 void ConversationLogFile::append(WorkList& RE2, const LineList& log, const std::string& date,
                                  const std::string& time) {
+    // Two copies ending at once would each write back the log without the other's block.
+    const BaseLock hold = RE2.files().lockBase(kbfiles::Log);
     RE2.load(kbfiles::Words);
     const int phrases = phrasesLearned(RE2.lines());
     RE2.load(kbfiles::Log);

@@ -15,4 +15,11 @@ inline constexpr const char* Pause = "Base\\Pause.Dat";
 inline constexpr const char* Begin = "Base\\Begin.dat";
 inline constexpr const char* Dictionary = "Base\\dictionary.dat";
 inline constexpr const char* Log = "Base\\Log.Mirtel";
+
+// The header line of "Base\Words.Dat", written when learning starts an empty file: "Основная
+// база: шаблон^ответ;ответ;" in Windows-1251.
+inline const char* wordsHeader() {
+    return "\xce\xf1\xed\xee\xe2\xed\xe0\xff \xe1\xe0\xe7\xe0: "
+           "\xf8\xe0\xe1\xeb\xee\xed^\xee\xf2\xe2\xe5\xf2;\xee\xf2\xe2\xe5\xf2;";
+}
 } // namespace kbfiles

@@ -26,6 +26,10 @@ void Learning::learn(const std::string& UserPhrase, const std::string& echoedPhr
     if (knownPattern(cp1251::upper(UserPhrase))) {
         return;
     }
+    if (RE2_.lines().empty()) {
+        // Line 0 is the header, which the lookup never reads: a pattern there would be lost.
+        RE2_.lines().append(kbfiles::wordsHeader());
+    }
     RE2_.lines().append(newPattern + "^");
     RE2_.save(kbfiles::Words);
     if (PrevReply.empty()) {

@@ -2,16 +2,20 @@
 
 #include "FileError.h"
 #include "Fingerprint.h"
+#include "RtfDamage.h"
 #include "RtfReader.h"
 #include "RtfWriter.h"
+#include "SaveLeftovers.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 
@@ -76,6 +80,7 @@ ReadResult readComparing(int fd, const Fingerprint& known, std::string& piece, s
         }
     }
     fresh.clear();
+    fresh.reserve(static_cast<std::size_t>(info.st_size));
     for (;;) {
         const auto got = readPiece(fd, piece);
         if (!got) {
@@ -103,25 +108,62 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Writes bytes beside the target, flushes them to disk and renames them over the target, keeping
-// the old file's permissions. On any failure the temporary file goes and the target is untouched.
-bool replaceAtomically(const fs::path& target, std::string_view bytes) {
+// The file a save must replace: the target itself, or, when the target is a symbolic link, the
+// file it leads to, so that the link stays a link (a base kept in a synced folder, say). A link
+// that leads nowhere, or round in a loop, is no file to save to.
+std::optional<fs::path> fileToReplace(const fs::path& target) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return target;
+    }
+    char real[PATH_MAX];
+    if (::realpath(target.c_str(), real) == nullptr) {
+        return std::nullopt;
+    }
+    return fs::path(real);
+}
+
+// Whether the user may write the file in place. A file marked read-only (no write permission for
+// anyone) is left alone even by the superuser, who could otherwise write over anything: the mark
+// is the user's way of saying the file must stay as it is.
+bool mayWrite(const fs::path& file, mode_t mode) {
+    if ((mode & 0222) == 0) {
+        return false;
+    }
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+// Writes bytes beside the file, flushes them to disk and renames them over it, keeping the old
+// file's permissions. On any failure the temporary file goes and the file is untouched. Only a
+// regular file the user may write is replaced, or a new one made.
+bool replaceAtomically(const fs::path& target, const std::function<bool(int)>& writeContent) {
+    const std::optional<fs::path> file = fileToReplace(target);
+    if (!file) {
+        return false;
+    }
     mode_t mode = 0644;
     struct stat info {};
-    if (::stat(target.c_str(), &info) == 0) {
-        if (!S_ISREG(info.st_mode)) {
+    if (::stat(file->c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode) || !mayWrite(*file, info.st_mode)) {
             return false;
         }
         mode = info.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        return false;
     }
-    std::string temp = target.string() + ".saving-XXXXXX";
+    std::string temp = saveleftovers::templateFor(*file);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         return false;
     }
-    const bool written = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fdatasync(fd) == 0;
+    const bool written = writeContent(fd) && ::fchmod(fd, mode) == 0 && ::fdatasync(fd) == 0;
     const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
+    if (!written || !closed || ::rename(temp.c_str(), file->c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;
     }
@@ -137,8 +179,16 @@ struct LineFiles::Memory {
     };
     std::unordered_map<std::string, Entry> files;
     std::string piece;
-    std::string saved;
 };
+
+namespace {
+
+// The lines of a file this large are not kept between loads: a copy that learns would otherwise
+// hold them twice (once here, once changed), and a base this size is read whole on every use
+// anyway.
+constexpr std::size_t kKeptLinesLimit = 32 * 1024 * 1024;
+
+} // namespace
 
 LineFiles::LineFiles(PathResolver resolver)
     : resolver_(std::move(resolver)), memory_(std::make_shared<Memory>()) {}
@@ -150,9 +200,11 @@ LineList LineFiles::parse(std::string_view bytes) {
     return LineList::fromText(bytes);
 }
 
+// Only regular files are read: a named pipe or a device in place of a base file would make the
+// program wait for ever, so the file is opened without blocking and refused unless regular.
 LineList LineFiles::load(const std::string& name) const {
     const fs::path path = resolver_.resolve(name);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         throw FileError::cannotOpen(name);
     }
@@ -165,7 +217,17 @@ LineList LineFiles::load(const std::string& name) const {
     case ReadResult::Failed:
         throw FileError::cannotOpen(name);
     case ReadResult::Changed:
-        known.lines = parse(fresh);
+        try {
+            LineList lines = parse(fresh);
+            if (fresh.size() > kKeptLinesLimit) {
+                memory_->files.erase(path.string());
+                return lines;
+            }
+            known.lines = std::move(lines);
+        } catch (const RtfDamage& damage) {
+            memory_->files.erase(path.string());
+            throw FileError::damaged(name, damage.offset());
+        }
         known.print = std::move(print);
         break;
     case ReadResult::Same:
@@ -176,10 +238,21 @@ LineList LineFiles::load(const std::string& name) const {
 
 void LineFiles::save(const std::string& name, const LineList& lines) const {
     const fs::path path = resolver_.resolve(name);
-    const std::string_view rtf = RtfWriter::write(lines.lines(), memory_->saved);
-    if (!replaceAtomically(path, rtf)) {
+    Fingerprint print;
+    const bool saved = replaceAtomically(path, [&lines, &print](int fd) {
+        return RtfWriter::writePieces(lines.lines(), Fingerprint::kPiece,
+                                      [fd, &print](std::string_view piece) {
+                                          print.add(piece);
+                                          return writeAll(fd, piece);
+                                      });
+    });
+    if (!saved) {
         memory_->files.erase(path.string());
         throw FileError::cannotCreate(name);
     }
-    memory_->files[path.string()] = {Fingerprint::of(rtf), lines};
+    if (print.size() > kKeptLinesLimit) {
+        memory_->files.erase(path.string());
+        return;
+    }
+    memory_->files[path.string()] = {std::move(print), lines};
 }

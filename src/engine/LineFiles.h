@@ -1,8 +1,10 @@
 #pragma once
 
+#include "BaseLock.h"
 #include "LineList.h"
 #include "PathResolver.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,10 +21,21 @@ class LineFiles {
 public:
     explicit LineFiles(PathResolver resolver);
 
-    // Throws FileError "Cannot open file <name>".
+    // Throws FileError "Cannot open file <name>": also for anything but a regular file, and for
+    // an RTF document that cannot be read whole (the error then tells the byte where reading
+    // stopped).
     LineList load(const std::string& name) const;
-    // Throws FileError "Cannot create file <name>".
+    // Throws FileError "Cannot create file <name>": also when the file is marked read-only, or is
+    // a link that leads nowhere. A link to a file is saved through: the file it leads to is
+    // replaced and the link stays.
     void save(const std::string& name, const LineList& lines) const;
+
+    // Holds the base of the folder for a read-modify-write (see BaseLock). Throws FileError naming
+    // `busyName` when another copy holds it longer than the patience.
+    BaseLock lockBase(const std::string& busyName) const {
+        return BaseLock(resolver_, busyName, lockPatience_);
+    }
+    void setLockPatience(std::chrono::milliseconds patience) { lockPatience_ = patience; }
 
     static LineList parse(std::string_view bytes);
 
@@ -33,4 +46,5 @@ private:
 
     PathResolver resolver_;
     std::shared_ptr<Memory> memory_;
+    std::chrono::milliseconds lockPatience_ = BaseLock::kPatience;
 };

@@ -16,6 +16,9 @@ void ReplyEngine::SpeakClick(TurnSurroundings& surroundings) {
     if (phrase.empty()) {
         return; // nothing to answer: no echo, no log line, nothing learned or written
     }
+    // The turn reads the base and may write it back with what it learned: another copy on the
+    // same folder waits meanwhile, so neither writes back a file without the other's lines.
+    const BaseLock hold = RE2_.files().lockBase(kbfiles::Words);
     state_.UserPhrase = phrase;
     const std::string EarlierLine = surroundings.earlierLine();
     surroundings.setBusyCursor(true);

@@ -1,6 +1,7 @@
 #include "RtfReader.h"
 
 #include "Cp1251.h"
+#include "RtfDamage.h"
 
 #include <algorithm>
 #include <array>
@@ -168,12 +169,28 @@ std::vector<std::string> RtfReader::read(std::string_view rtf) {
 
 void RtfReader::readAll(std::string_view rtf) {
     RtfTokenizer tokenizer(rtf);
-    while (!documentClosed_) {
+    for (;;) {
         const RtfTokenizer::Token token = tokenizer.next();
+        if (tokenizer.truncatedBinary() != RtfTokenizer::kNone) {
+            throw RtfDamage(tokenizer.truncatedBinary());
+        }
         if (token.kind == Kind::End) {
-            return;
+            throw RtfDamage(rtf.size()); // the file ends inside the document
+        }
+        if (token.kind == Kind::GroupEnd && groups_.empty()) {
+            throw RtfDamage(tokenizer.offset() - 1); // a brace closing nothing
         }
         take(token);
+        if (documentClosed_) {
+            break;
+        }
+    }
+    // Word processors and rich-edit controls end the file with line breaks, spaces or a NUL after
+    // the closing brace; anything else there means a brace closed the document too soon.
+    const std::size_t closingBrace = tokenizer.offset() - 1;
+    if (rtf.find_first_not_of(std::string_view(" \t\r\n\0", 5), closingBrace + 1) !=
+        std::string_view::npos) {
+        throw RtfDamage(closingBrace);
     }
 }
 
@@ -228,10 +245,8 @@ void RtfReader::closeGroup() {
         --groupsTooDeep_;
         return;
     }
-    if (groups_.empty()) {
-        return; // a stray brace before the document
-    }
-    groups_.pop_back();
+    groups_.pop_back(); // never empty here: a brace closing nothing is damage
+
     documentClosed_ = groups_.empty();
 }
 

@@ -9,11 +9,14 @@
 #include <vector>
 
 // Reads the lines of an RTF document: every paragraph is one line, in Windows-1251. It reads what
-// rich-edit controls and word processors write, skips what it does not know, and on malformed input
-// still returns lines, never crashing or hanging. The one empty paragraph after the last \par is
-// not a line, so what RtfWriter wrote reads back unchanged.
+// rich-edit controls and word processors write and skips what it does not know. A document that
+// is not whole (a brace that closes it early, a group still open at the end, binary data cut off)
+// throws RtfDamage rather than give the lines before the damage; nothing crashes or hangs. The
+// one empty paragraph after the last \par is not a line, so what RtfWriter wrote reads back
+// unchanged.
 class RtfReader {
 public:
+    // Throws RtfDamage.
     static std::vector<std::string> read(std::string_view rtf);
 
 private:

@@ -66,6 +66,7 @@ RtfTokenizer::Token RtfTokenizer::readControl() {
 
 RtfTokenizer::Token RtfTokenizer::readControlWord() {
     const std::size_t start = pos_;
+    const std::size_t backslash = pos_ - 1;
     while (!atEnd() && isLetter(rtf_[pos_])) {
         ++pos_;
     }
@@ -78,6 +79,10 @@ RtfTokenizer::Token RtfTokenizer::readControlWord() {
         ++pos_;
     }
     if (word.text == "bin" && word.parameter > 0) {
+        if (static_cast<std::size_t>(word.parameter) > rtf_.size() - pos_ &&
+            truncatedBinary_ == kNone) {
+            truncatedBinary_ = backslash;
+        }
         skipBytes(word.parameter);
     }
     return word;

@@ -28,6 +28,13 @@ public:
     // The next piece; Kind::End once the input is used up, and on every call after that.
     Token next();
 
+    // How far the input has been read.
+    std::size_t offset() const { return pos_; }
+    // Where a \binN stands whose N bytes run past the end of the input, if one does: the input
+    // was cut off inside binary data.
+    std::size_t truncatedBinary() const { return truncatedBinary_; }
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
 private:
     Token readControl();
     Token readControlWord();
@@ -39,4 +46,5 @@ private:
 
     std::string_view rtf_;
     std::size_t pos_ = 0;
+    std::size_t truncatedBinary_ = kNone;
 };

@@ -93,3 +93,48 @@ std::string_view RtfWriter::write(const std::vector<std::string>& lines, std::st
     out = put(out, kFooter);
     return {rtf.data(), static_cast<std::size_t>(out - rtf.data())};
 }
+
+bool RtfWriter::writePieces(const std::vector<std::string>& lines, std::size_t piece,
+                            const std::function<bool(std::string_view)>& take) {
+    const EscapeTable& table = escapes();
+    std::string buffer;
+    std::size_t used = 0;
+    // Hands on every whole piece made so far and keeps what is left of the last one.
+    auto handOn = [&](bool last) {
+        std::size_t start = 0;
+        while (used - start >= piece || (last && start < used)) {
+            const std::size_t size = std::min(piece, used - start);
+            if (!take({buffer.data() + start, size})) {
+                return false;
+            }
+            start += size;
+        }
+        std::memmove(buffer.data(), buffer.data() + start, used - start);
+        used -= start;
+        return true;
+    };
+    auto room = [&](std::size_t more) {
+        if (buffer.size() < used + more) {
+            buffer.resize(std::max(used + more, 2 * piece));
+        }
+    };
+    room(kHeader.size());
+    used = static_cast<std::size_t>(put(buffer.data(), kHeader) - buffer.data());
+    for (const std::string& line : lines) {
+        room(line.size() * kTab.size() + kLineEnd.size() + sizeof(Escape::text));
+        char* out = buffer.data() + used;
+        for (char c : line) {
+            const Escape& escape = table.bytes[static_cast<unsigned char>(c)];
+            std::memcpy(out, escape.text, sizeof escape.text);
+            out += escape.size;
+        }
+        out = put(out, kLineEnd);
+        used = static_cast<std::size_t>(out - buffer.data());
+        if (used >= piece && !handOn(false)) {
+            return false;
+        }
+    }
+    room(kFooter.size());
+    used = static_cast<std::size_t>(put(buffer.data() + used, kFooter) - buffer.data());
+    return handOn(true);
+}

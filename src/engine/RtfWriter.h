@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,4 +13,10 @@ public:
     // The same into a buffer the caller keeps, so that saving a large file again and again does
     // not allocate and clear fresh memory each time. The document is the returned view.
     static std::string_view write(const std::vector<std::string>& lines, std::string& buffer);
+
+    // The same in pieces of `piece` bytes (the last may be shorter), each handed to `take` as it
+    // is made, so a large base is written without ever holding its whole RTF form in memory.
+    // Stops early when take returns false; returns whether every piece was taken.
+    static bool writePieces(const std::vector<std::string>& lines, std::size_t piece,
+                            const std::function<bool(std::string_view)>& take);
 };

@@ -1,5 +1,6 @@
 #include "RtfReader.h"
 #include "Cp1251.h"
+#include "RtfDamage.h"
 
 #include <gtest/gtest.h>
 
@@ -154,7 +155,9 @@ TEST(RtfReaderTest, EndsLinesWhereParagraphsEnd) {
         {"the empty paragraph after the last \\par is not", R"rtf({\rtf1 a\par})rtf", {"a"}},
         {"empty paragraphs are lines", R"rtf({\rtf1 \par\par})rtf", {"", ""}},
         {"no text, no lines", R"rtf({\rtf1\ansi{\fonttbl{\f0 Arial;}}})rtf", {}},
-        {"text after the closing brace is not read", R"rtf({\rtf1 a\par}b\par)rtf", {"a"}},
+        {"line breaks, spaces and NULs after the closing brace",
+         std::string("{\\rtf1 a\\par}\r\n \t\0\0", 17),
+         {"a"}},
     });
 }
 
@@ -205,20 +208,10 @@ TEST(RtfReaderTest, SkipsDestinationsAndHiddenText) {
     });
 }
 
-TEST(RtfReaderTest, MalformedInputStillGivesLines) {
+TEST(RtfReaderTest, OddButWholeInputStillGivesLines) {
     expectReads({
-        {"empty input", "", {}},
-        {"only a brace", "{", {}},
-        {"unclosed document", R"rtf({\rtf1 abc)rtf", {"abc"}},
-        {"unclosed groups", R"rtf({\rtf1 {{{a)rtf", {"a"}},
-        {"truncated \\'h", R"rtf({\rtf1 a\'4)rtf", {"a"}},
-        {"truncated \\'", R"rtf({\rtf1 a\')rtf", {"a"}},
-        {"\\' without hex digits", R"rtf({\rtf1 \'zz)rtf", {"zz"}},
-        {"backslash at the end", "{\\rtf1 a\\", {"a"}},
-        {"unclosed ignorable group", R"rtf({\rtf1 a{\*)rtf", {"a"}},
-        {"stray closing braces after", R"rtf({\rtf1 a}}}}b)rtf", {"a"}},
-        {"stray closing braces before", R"rtf(}}{\rtf1 a\par})rtf", {"a"}},
-        {"\\bin past the end", R"rtf({\rtf1 a\bin999999999 xyz})rtf", {"a"}},
+        {"truncated \\'h", R"rtf({\rtf1 a\'4})rtf", {"a"}},
+        {"\\' without hex digits", R"rtf({\rtf1 \'zz})rtf", {"zz"}},
         {"negative \\bin", R"rtf({\rtf1 a\bin-5 b})rtf", {"ab"}},
         {"huge \\uc is clamped to ten",
          R"rtf({\rtf1\uc99999999999 \u1055 abcdefghijklmn})rtf",
@@ -231,12 +224,43 @@ TEST(RtfReaderTest, MalformedInputStillGivesLines) {
     });
 }
 
+// A document that cannot be read whole is damage, not a shorter document: the lines before the
+// damage would otherwise be saved back as the whole file.
+TEST(RtfReaderTest, InputThatIsNotWholeIsDamageAtTheByteWhereReadingStopped) {
+    struct Case {
+        const char* what;
+        std::string rtf;
+        std::size_t offset;
+    } cases[] = {
+        {"empty input", "", 0},
+        {"only a brace", "{", 1},
+        {"unclosed document", R"rtf({\rtf1 abc)rtf", 10},
+        {"unclosed groups", R"rtf({\rtf1 {{{a)rtf", 11},
+        {"cut inside \\'hh", R"rtf({\rtf1 a\'4)rtf", 11},
+        {"backslash at the end", "{\\rtf1 a\\", 9},
+        {"unclosed ignorable group", R"rtf({\rtf1 a{\*)rtf", 11},
+        {"a stray brace closes the document early", R"rtf({\rtf1 a\par}b\par})rtf", 12},
+        {"stray closing braces after", R"rtf({\rtf1 a}}}}b)rtf", 8},
+        {"a brace closing nothing before the document", R"rtf(}}{\rtf1 a\par})rtf", 0},
+        {"\\bin past the end", R"rtf({\rtf1 a\bin999999999 xyz})rtf", 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            RtfReader::read(c.rtf);
+            ADD_FAILURE() << "read as whole";
+        } catch (const RtfDamage& damage) {
+            EXPECT_EQ(damage.offset(), c.offset);
+        }
+    }
+}
+
 TEST(RtfReaderTest, DeepNestingIsBounded) {
     const std::string open(100'000, '{');
     const std::string close(100'000, '}');
     // Past ten thousand groups the text is skipped, and the braces still balance.
     EXPECT_EQ(RtfReader::read("{\\rtf1 a" + open + "b" + close + "c\\par}"), Lines{"ac"});
-    EXPECT_EQ(RtfReader::read("{\\rtf1 a" + open + "b"), Lines{"a"});
+    EXPECT_THROW(RtfReader::read("{\\rtf1 a" + open + "b"), RtfDamage);
     const std::string openSome(5'000, '{');
     const std::string closeSome(5'000, '}');
     EXPECT_EQ(RtfReader::read("{\\rtf1 a" + openSome + "b" + closeSome + "c\\par}"), Lines{"abc"});
@@ -250,12 +274,26 @@ std::size_t totalSize(const Lines& lines) {
     return size;
 }
 
-// Every cut of a real document and a heap of random RTF-like bytes: the reader must return, and
-// every byte it gives comes from at least one byte of input.
+// What reading a piece of input came to: the bytes of the lines, or damage.
+std::size_t readSize(std::string_view rtf, bool& damaged) {
+    try {
+        damaged = false;
+        return totalSize(RtfReader::read(rtf));
+    } catch (const RtfDamage& damage) {
+        damaged = true;
+        EXPECT_LE(damage.offset(), rtf.size());
+        return 0;
+    }
+}
+
+// Every cut of a real document is damage until the cut keeps its closing brace; random RTF-like
+// bytes read or are damage, and every byte read comes from at least one byte of input.
 TEST(RtfReaderTest, TruncatedAndRandomInputIsSafe) {
+    const std::size_t whole = kWordProcessorDocument.rfind('}') + 1;
     for (std::size_t length = 0; length <= kWordProcessorDocument.size(); ++length) {
-        const std::string_view cut(kWordProcessorDocument.data(), length);
-        EXPECT_LE(totalSize(RtfReader::read(cut)), length);
+        bool damaged = false;
+        readSize(std::string_view(kWordProcessorDocument.data(), length), damaged);
+        EXPECT_EQ(damaged, length < whole) << length;
     }
     const std::string alphabet = "{}\\'*abucpintl0123456789- \r\n\xe0";
     std::uint32_t seed = 12345;
@@ -269,7 +307,8 @@ TEST(RtfReaderTest, TruncatedAndRandomInputIsSafe) {
         for (std::uint32_t i = 0; i < length; ++i) {
             rtf += alphabet[random(static_cast<std::uint32_t>(alphabet.size()))];
         }
-        EXPECT_LE(totalSize(RtfReader::read(rtf)), rtf.size()) << rtf;
+        bool damaged = false;
+        EXPECT_LE(readSize(rtf, damaged), rtf.size()) << rtf;
     }
 }
 

@@ -80,4 +80,31 @@ TEST(RtfWriterTest, LargeDocumentRoundTrips) {
     EXPECT_EQ(RtfReader::read(RtfWriter::write(lines)), lines);
 }
 
+// Written piece by piece, the document is the same bytes, cut into pieces of the size asked for.
+TEST(RtfWriterTest, PiecesMakeTheSameDocument) {
+    Lines lines;
+    for (int i = 0; i < 3'000; ++i) {
+        lines.push_back(ru("Строка ") + std::to_string(i) + std::string(i % 50, 'x') + "{\\}");
+    }
+    const std::string whole = RtfWriter::write(lines);
+    for (std::size_t piece : {1u, 7u, 4096u, 1u << 20}) {
+        SCOPED_TRACE(piece);
+        std::string joined;
+        bool onlyLastShort = true;
+        bool lastWasShort = false;
+        EXPECT_TRUE(RtfWriter::writePieces(lines, piece, [&](std::string_view part) {
+            onlyLastShort = onlyLastShort && !lastWasShort;
+            lastWasShort = part.size() < piece;
+            joined += part;
+            return true;
+        }));
+        EXPECT_EQ(joined, whole);
+        EXPECT_TRUE(onlyLastShort);
+    }
+    int pieces = 0;
+    EXPECT_FALSE(
+        RtfWriter::writePieces(lines, 4096, [&](std::string_view) { return ++pieces < 2; }));
+    EXPECT_EQ(pieces, 2);
+}
+
 } // namespace

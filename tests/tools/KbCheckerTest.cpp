@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <map>
+
+#include <filesystem>
+
 namespace {
 
 LineList base(std::initializer_list<const char*> lines) {
@@ -74,6 +80,43 @@ TEST(KbChecker, MissingAndEmptyFilesOfTheFolderAreFound) {
     EXPECT_TRUE(found("Base\\W1.Dat", "no line to give"));
     EXPECT_TRUE(found("Base\\AI.dat", "no line to give"));
     EXPECT_FALSE(found("Base\\Words.Dat", ""));
+}
+
+// What the program cannot read whole, or read at all, is named for what it is; nothing throws.
+TEST(KbChecker, DamagedLinkedSpecialAndLeftoverFilesAreFound) {
+    namespace fs = std::filesystem;
+    TempFolder folder;
+    folder.write("Base/Words.Dat", "{\\rtf1 ABC^x;\\par}B^y;\\par}");
+    folder.write("Base/W1.Dat", "{\\rtf1 \\'cd\\'e5\\par\r\n}\r\n");
+    folder.write("Base/W2.Dat.saving-Ab12Cd", "half");
+    const fs::path base = folder.path() / "Base";
+    fs::create_symlink(base / "X.Dat", base / "Povtor.Dat");
+    fs::create_symlink(base / "Povtor.Dat", base / "X.Dat");
+    fs::create_symlink(base / "Nowhere", base / "AI.dat");
+    ASSERT_EQ(::mkfifo((base / "Pause.Dat").c_str(), 0644), 0);
+    const LineFiles files{PathResolver(folder.path())};
+    std::map<std::string, std::string> found; // file -> what, for findings about a whole file
+    for (const auto& finding : KbChecker(files).check()) {
+        if (finding.line < 0) {
+            found[finding.file] += finding.what;
+        }
+    }
+    EXPECT_EQ(found["Base\\Words.Dat"].find("damaged: reading stopped at byte 17"), 0u)
+        << found["Base\\Words.Dat"];
+    EXPECT_EQ(found.count("Base\\W1.Dat"), 0u);
+    EXPECT_NE(found["Base\\Povtor.Dat"].find("cannot be read"), std::string::npos);
+    EXPECT_NE(found["Base\\AI.dat"].find("leads nowhere"), std::string::npos);
+    EXPECT_NE(found["Base\\Pause.Dat"].find("not a regular file"), std::string::npos);
+    EXPECT_NE(found["Base\\W2.Dat.saving-Ab12Cd"].find("did not finish"), std::string::npos);
+}
+
+// The checker names the line that answers in place of a shadowed one: the first, in file order.
+TEST(KbChecker, AShadowedLineNamesTheFirstLineThatTakesItsPhrases) {
+    const auto findings = KbChecker::checkWords(
+        base({"КОТ^Мяу.;", "ЧЁРНЫЙ^Цвет.;", "БОЛЬШОЙ ЧЁРНЫЙ КОТ^Кот.;", "ККОТИК^Нет.;"}));
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].line, 3);
+    EXPECT_NE(findings[0].what.find("of line 1 "), std::string::npos) << findings[0].what;
 }
 
 } // namespace
