@@ -116,6 +116,17 @@ TEST_F(VirtualKeyboard, OpeningTakesTheMainWindowOutOfService) {
     EXPECT_FALSE(kb.isVisible());
 }
 
+// The proposal is kept as text: an ampersand in it does not make Alt and a letter click the hidden
+// Enter button.
+TEST_F(VirtualKeyboard, AnAmpersandInTheProposalStaysText) {
+    TForm1& w = form();
+    w.completion.SpeedSuggestion = cp("&Ок");
+    TForm4& kb = opened();
+    EXPECT_EQ(w.Talk->text().toStdString(), "&&Ок");
+    kb.N3Click();
+    EXPECT_EQ(line(), "&ок");
+}
+
 TEST_F(VirtualKeyboard, ClicksTypeAPhraseWithCapsLock) {
     opened();
     for (const char* key : {"SB63", "SB43", "SB63", "SB49", "SB28", "SB23", "SB31", "SB46", "SB34",
