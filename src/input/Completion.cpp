@@ -10,6 +10,11 @@
 
 namespace {
 
+// What ends a word; an entry that begins with one of these can never be found.
+bool isSeparator(char c) {
+    return c == ' ' || c == ',' || c == '.' || c == '!' || c == '?';
+}
+
 // The code page's capitals as a table: the lookup compares every entry it passes, and a dictionary
 // may be large.
 struct UpperTable {
@@ -40,10 +45,6 @@ bool beginsWith(const std::string& entry, std::string_view upperWord, const Uppe
 }
 
 } // namespace
-
-bool Completion::isSeparator(char c) {
-    return c == ' ' || c == ',' || c == '.' || c == '!' || c == '?';
-}
 
 void Completion::N24Click(const LineFiles& files) {
     SpeedWord = files.load(kbfiles::Dictionary);

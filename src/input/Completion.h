@@ -34,8 +34,6 @@ public:
     // The line with the proposal appended in lower case.
     std::string accepted(std::string_view text) const;
 
-    static bool isSeparator(char c);
-
     LineList SpeedWord;          // the dictionary, one entry a line, as loaded
     int SpeedIndex = -1;         // the current entry; -1: none, the next lookup starts at entry 0
     std::string SpeedSuggestion; // the rest of the current entry after the typed word, as stored

@@ -4,6 +4,7 @@
 #include "Unit1.h"
 
 #include "Cp1251.h"
+#include "EnableRule.h"
 #include "InputLine.h"
 #include "LayoutConverter.h"
 #include "LineFiles.h"
@@ -69,10 +70,10 @@ void TForm1::N24Click() {
         completion.N24Click(LineFiles(folder_));
         N24->setChecked(completion.isOn());
         if (completion.isOn()) {
-            SB1->setPanelText(0, QStringLiteral("[NONE]"));
+            SB1->setPanelText(0, fromCp(std::string(EnableRule::noMatchText())));
             arm(T11);
         } else {
-            SB1->setPanelText(0, QStringLiteral("Загрузка окончена"));
+            SB1->setPanelText(0, fromCp(std::string(EnableRule::loadedText())));
             T11.stop();
         }
     });
