@@ -63,6 +63,7 @@ TEST_F(InputLineRules, EveryChangeSoundsTheKeyAndRestartsTheLookupOnlyWhileCompl
     EXPECT_FALSE(w.T11.isActive());
 
     completionOn();
+    w.T11.stop();
     w.Input->setText(QStringLiteral("ab"));
     EXPECT_TRUE(w.T11.isActive());
     w.Input->setText(QStringLiteral("ab")); // the same text is no change
