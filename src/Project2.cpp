@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     }
     TForm2 Form2;
     TForm3 Form3;
-    TForm4 Form4;
+    TForm4 Form4(*Form1);
     Form1->setOtherForms(&Form2, &Form3, &Form4);
     Form1->showCentred();
     return QApplication::exec();

@@ -64,6 +64,7 @@ TForm1::TForm1(const FormServices& services)
     surroundings_ = std::make_unique<FormSurroundings>(*this);
     captions_ = std::make_unique<StatisticsCaptions>(N18, N19, N20);
     connectHandlers();
+    connectInputAids();
     normalSize_ = QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     setFixedSize(normalSize_);
     FormCreate();

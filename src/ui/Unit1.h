@@ -3,6 +3,7 @@
 #include "AppearanceTarget.h"
 #include "BusyCursor.h"
 #include "ColourChooser.h"
+#include "Completion.h"
 #include "ConfigFile.h"
 #include "FontChooser.h"
 #include "FormServices.h"
@@ -81,6 +82,12 @@ public:
     void N23Click(); // F5
     // The application-wide key hook, installed by the creation handler.
     bool AppMessage(QObject* receiver, QEvent* event);
+
+    // The input aids: completion on and off, the layout converter ("E/R" and Ctrl+S) and the
+    // on-screen keyboard.
+    void N24Click();
+    void EnRusClick();
+    void N22Click();
 
     // --- AppearanceTarget: what "Config.ini" sets ---
     void setFormColour(const ColourNumber& colour) override;
@@ -185,8 +192,7 @@ public:
     ::ConfigFile ConfigFile;
     ReservedCharScanner T5Scan;
     KbStatistics statistics;
-    int SpeedIndex = -1;
-    std::string SpeedSuggestion;
+    Completion completion; // the dictionary, SpeedIndex and SpeedSuggestion
     int FarewellTicks = 0;
     bool AppMessageInstalled = false;
 
@@ -199,6 +205,7 @@ private:
     void buildMenu();
     void buildTimers();
     void connectHandlers();
+    void connectInputAids();
     void shake();
     void restoreAfterFailedExit();
     void enterPressed();

@@ -51,10 +51,6 @@ void TForm1::FormCreate() {
     });
 }
 
-bool TForm1::AppMessage(QObject*, QEvent*) {
-    return false; // every message goes on to its ordinary processing
-}
-
 void TForm1::T3Timer() {
     const bool loaded = errors_.runTick("T3", [this] {
         SB1->setPanelText(0, QStringLiteral("Идёт загрузка подождите..."));
@@ -158,7 +154,3 @@ void TForm1::T9Timer() {}
 void TForm1::T10Timer() {
     T10.stop();
 }
-void TForm1::T11Timer() {
-    T11.stop();
-}
-void TForm1::N23Click() {}
