@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     TForm2 Form2;
-    TForm3 Form3;
+    TForm3 Form3(services);
     TForm4 Form4;
     Form1->setOtherForms(&Form2, &Form3, &Form4);
     Form1->showCentred();

@@ -15,4 +15,7 @@ inline constexpr const char* Pause = "Base\\Pause.Dat";
 inline constexpr const char* Begin = "Base\\Begin.dat";
 inline constexpr const char* Dictionary = "Base\\dictionary.dat";
 inline constexpr const char* Log = "Base\\Log.Mirtel";
+// The about window's picture and history.
+inline constexpr const char* Picture = "Images\\Inform.bmp";
+inline constexpr const char* ReadMe = "ReadMe.Txt";
 } // namespace kbfiles
