@@ -164,9 +164,9 @@ void TForm1::N40Click() {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    // Resizes may arrive late: the window's size as it stands now is the one to lay out for.
     if (appearanceSettings_.fullScreen() && isMaximized()) {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        const QSize outer = event->size() + frame;
+        const QSize outer = frameGeometry().size();
         layOut(FullScreenLayout::forOuterSize(outer.width(), outer.height()));
     }
     dockStatusBar();
