@@ -228,6 +228,7 @@ private:
     std::unique_ptr<StatisticsCaptions> captions_;
     QSize normalSize_;
     AppearanceSettings appearanceSettings_;
+    QPoint normalPlace_; // where the window stood before full screen
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;

@@ -147,6 +147,7 @@ void TForm1::N40Click() {
     N40->setChecked(on);
     N40->setText(QString::fromStdString(appearanceSettings_.fullScreenCaption()));
     if (on) {
+        normalPlace_ = pos();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -158,6 +159,7 @@ void TForm1::N40Click() {
     } else {
         setWindowState(windowState() & ~Qt::WindowMaximized);
         setFixedSize(normalSize_);
+        move(normalPlace_); // not every desktop puts a window back where it was
         layOut(FullScreenLayout::normal());
     }
 }

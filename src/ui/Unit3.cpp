@@ -186,9 +186,16 @@ void TForm3::showCentred() {
 
 // The heights count the frame and the title bar: the client area is what is left of them once
 // the desktop has put its frame round the window.
+// Until the desktop has framed this window, the main window's frame, drawn by the same desktop,
+// tells how tall it will be.
 void TForm3::applyHeight() {
-    const int frame = frameGeometry().height() - geometry().height();
-    const int frameHeight = frame > 0 ? frame : kDesignedFrameHeight;
+    int frameHeight = frameGeometry().height() - geometry().height();
+    if (frameHeight <= 0 && main_) {
+        frameHeight = main_->frameGeometry().height() - main_->geometry().height();
+    }
+    if (frameHeight <= 0) {
+        frameHeight = kDesignedFrameHeight;
+    }
     setFixedSize(kClientWidth, height_.height() - frameHeight);
 }
 

@@ -261,7 +261,7 @@ TEST_F(Settings, FullScreenLaysTheWindowOutForTheScreenAndBack) {
     EXPECT_FALSE(w.N40->isChecked());
     EXPECT_EQ(w.N40->text(), QStringLiteral("Full Screen"));
     EXPECT_FALSE(w.isMaximized());
-    EXPECT_EQ(w.geometry().size(), normal.size());
+    EXPECT_EQ(w.geometry(), normal);
     EXPECT_EQ(w.minimumSize(), w.maximumSize()); // fixed again
     EXPECT_EQ(w.TabControl1->geometry(), QRect(0, 0, 588, 313));
     EXPECT_EQ(w.RE1->geometry(), QRect(3, 5, 581, 305)); // one pixel taller than at start
