@@ -11,8 +11,10 @@
 #include "Unit4.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <exception>
 #include <filesystem>
@@ -23,6 +25,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("lorintal"));
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
         QApplication::setStyle(classic); // the bevelled silver look the window was drawn for
+    }
+    // The interface is Russian: so are the toolkit's own dialogs, such as the colour chooser,
+    // where the translations are installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&toolkitTexts);
     }
 
     MtRandom random;
