@@ -105,7 +105,6 @@ public:
     // The initial-settings mark goes as soon as anything may have changed the settings; the editor
     // dialog calls this when its path or period changes.
     void removeInitialSettingsMark();
-    AppearanceSettings& appearanceSettings() { return appearanceSettings_; }
 
     // The styles a speaker's line is written in.
     LineStyle userLineStyle() const;

@@ -166,8 +166,10 @@ void TForm1::N40Click() {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // Resizes may arrive late: the window's size as it stands now is the one to lay out for.
-    if (appearanceSettings_.fullScreen() && isMaximized()) {
+    // While full screen is on the controls fill the window, also when the desktop resizes it
+    // (a window manager may take it out of the maximised state by itself). Resizes may arrive
+    // late: the window's size as it stands now is the one to lay out for.
+    if (appearanceSettings_.fullScreen() && !isMinimized()) {
         const QSize outer = frameGeometry().size();
         layOut(FullScreenLayout::forOuterSize(outer.width(), outer.height()));
     }

@@ -273,6 +273,19 @@ TEST_F(Settings, FullScreenLaysTheWindowOutForTheScreenAndBack) {
     EXPECT_EQ(w.SB1->geometry(), QRect(0, 342, 587, 19));
 }
 
+TEST_F(Settings, WhileFullScreenTheControlsFollowTheWindowWhateverSizesIt) {
+    TForm1& w = form();
+    w.show();
+    w.N40Click();
+    QCoreApplication::processEvents();
+    w.setWindowState(Qt::WindowNoState); // as a window manager may do by itself
+    w.resize(700, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.RE1->width(), w.frameGeometry().width() - 11);
+    EXPECT_EQ(w.TabControl2->y(), w.frameGeometry().height() - 93);
+    EXPECT_TRUE(w.N40->isChecked());
+}
+
 TEST_F(Settings, MenuItemsRunTheirCommands) {
     TForm1& w = form();
     w.ColorDialog1.answerNext(kGreen);
