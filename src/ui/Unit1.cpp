@@ -7,6 +7,7 @@
 #include "StatisticsCaptions.h"
 #include "StatusBar.h"
 #include "TimerArming.h"
+#include "Unit3.h"
 #include "WindowLook.h"
 #include "WindowPlacement.h"
 
@@ -177,6 +178,7 @@ void TForm1::connectHandlers() {
     connect(N3, &QAction::triggered, this, &TForm1::N3Click);
     connect(N4, &QAction::triggered, this, &TForm1::N4Click);
     connect(N23, &QAction::triggered, this, &TForm1::N23Click);
+    connectSettings();
     // Enter anywhere in the window, not only in the input line, clicks the hidden default button.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         auto* shortcut = new QShortcut(key, this);
@@ -189,6 +191,9 @@ void TForm1::setOtherForms(TForm2* form2, TForm3* form3, TForm4* form4) {
     form2_ = form2;
     form3_ = form3;
     form4_ = form4;
+    if (form3_) {
+        form3_->setMainWindow(this, &T1);
+    }
 }
 
 void TForm1::showCentred() {

@@ -45,7 +45,15 @@ void TForm1::FormCreate() {
         // The creation handler has always named the main file in this spelling; the resolver
         // finds it whatever its case on disk, and a failure names it as written here.
         RE2().load("Base\\Words.dat");
-        ConfigApplier::formCreate(folder_, ConfigFile, *this);
+        // What was read before a failing line is applied all the same.
+        Appearance read;
+        try {
+            ConfigApplier::formCreate(folder_, ConfigFile, read);
+        } catch (...) {
+            applyAppearance(read);
+            throw;
+        }
+        applyAppearance(read);
         QApplication::instance()->installEventFilter(this);
         AppMessageInstalled = true;
     });
