@@ -13,8 +13,10 @@
 #include "WindowStart.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <exception>
 #include <filesystem>
@@ -32,6 +34,13 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(WindowStart::icon());
     if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
         QApplication::setStyle(classic); // the bevelled silver look the window was drawn for
+    }
+    // The interface is Russian: so are the toolkit's own dialogs, such as the colour chooser,
+    // where the translations are installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&toolkitTexts);
     }
     const std::optional<std::filesystem::path> folder = start.programFolder();
     if (!folder) {
@@ -56,8 +65,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     TForm2 Form2;
-    TForm3 Form3;
-    TForm4 Form4;
+    TForm3 Form3(services);
+    TForm4 Form4(*Form1);
     Form1->setOtherForms(&Form2, &Form3, &Form4);
     Form1->showCentred();
     return QApplication::exec();

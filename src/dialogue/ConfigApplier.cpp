@@ -9,65 +9,46 @@
 
 namespace {
 
-using ColourSetter = void (AppearanceTarget::*)(const ColourNumber&);
-using NameSetter = void (AppearanceTarget::*)(const std::string&);
-using StyleSetter = void (AppearanceTarget::*)(FontStyle);
-using SizeSetter = void (AppearanceTarget::*)(int);
-
-void applyColour(const ConfigFile& config, int line, AppearanceTarget& target, ColourSetter set) {
-    (target.*set)(ColourNumber::fromNumber(IntegerValue::parse(config.value(line))));
+ColourNumber colourAt(const ConfigFile& config, int line) {
+    return ColourNumber::fromNumber(IntegerValue::parse(config.value(line)));
 }
 
-void applyName(const ConfigFile& config, int line, AppearanceTarget& target, NameSetter set) {
-    const std::string name = config.value(line);
-    if (!name.empty()) {
-        (target.*set)(name);
+// Lines `first` to `first + 2`: name, style word, size (the my-string font has no size line).
+void readFont(const ConfigFile& config, int first, bool withSize, FontSetting& font) {
+    if (std::string name = config.value(first); !name.empty()) {
+        font.name = std::move(name);
     }
-}
-
-void applyStyle(const ConfigFile& config, int line, AppearanceTarget& target, StyleSetter set) {
-    if (const std::optional<FontStyle> style = ConfigApplier::styleWord(config.value(line))) {
-        (target.*set)(*style);
+    font.style = ConfigApplier::styleWord(config.value(first + 1));
+    if (withSize) {
+        font.size = IntegerValue::parse(config.value(first + 2));
     }
-}
-
-void applySize(const ConfigFile& config, int line, AppearanceTarget& target, SizeSetter set) {
-    (target.*set)(IntegerValue::parse(config.value(line)));
 }
 
 } // namespace
 
-void ConfigApplier::formCreate(const PathResolver& folder, ConfigFile& config,
-                               AppearanceTarget& target) {
+void ConfigApplier::formCreate(const PathResolver& folder, ConfigFile& config, Appearance& read) {
     config.load(folder); // step 2
-    apply(config, target);
+    apply(config, read);
 }
 
-void ConfigApplier::apply(const ConfigFile& config, AppearanceTarget& target) {
+void ConfigApplier::apply(const ConfigFile& config, Appearance& read) {
     // Step 3: the three backgrounds.
-    applyColour(config, 6, target, &AppearanceTarget::setFormColour);
-    applyColour(config, 7, target, &AppearanceTarget::setRE1Colour);
-    applyColour(config, 8, target, &AppearanceTarget::setInputColour);
+    read.formColour = colourAt(config, 6);
+    read.RE1Colour = colourAt(config, 7);
+    read.inputColour = colourAt(config, 8);
     // Step 4: the button captions.
-    applyColour(config, 11, target, &AppearanceTarget::setSpeakFontColour);
-    applyColour(config, 12, target, &AppearanceTarget::setCancelFontColour);
-    applyColour(config, 13, target, &AppearanceTarget::setEnRusFontColour);
+    read.speakFontColour = colourAt(config, 11);
+    read.cancelFontColour = colourAt(config, 12);
+    read.enRusFontColour = colourAt(config, 13);
     // Step 5: the line colours kept by the chooser dialogs.
-    applyColour(config, 14, target, &AppearanceTarget::setColorDialog2Colour);
-    applyColour(config, 15, target, &AppearanceTarget::setColorDialog3Colour);
+    read.colorDialog2 = colourAt(config, 14);
+    read.colorDialog3 = colourAt(config, 15);
     // Step 6: the input text.
-    applyColour(config, 16, target, &AppearanceTarget::setInputFontColour);
-    // Step 7: the user-line font.
-    applyName(config, 18, target, &AppearanceTarget::setFontDialog1Name);
-    applyStyle(config, 19, target, &AppearanceTarget::setFontDialog1Style);
-    applySize(config, 20, target, &AppearanceTarget::setFontDialog1Size);
-    // Step 8: the CPU-line font.
-    applyName(config, 22, target, &AppearanceTarget::setFontDialog2Name);
-    applyStyle(config, 23, target, &AppearanceTarget::setFontDialog2Style);
-    applySize(config, 24, target, &AppearanceTarget::setFontDialog2Size);
-    // Step 9: the my-string font, which has no size line.
-    applyName(config, 26, target, &AppearanceTarget::setFontDialog3Name);
-    applyStyle(config, 27, target, &AppearanceTarget::setFontDialog3Style);
+    read.inputFontColour = colourAt(config, 16);
+    // Steps 7 to 9: the user-line, CPU-line and my-string fonts.
+    readFont(config, 18, true, read.fontDialog1);
+    readFont(config, 22, true, read.fontDialog2);
+    readFont(config, 26, false, read.fontDialog3);
 }
 
 std::optional<FontStyle> ConfigApplier::styleWord(std::string_view value) {

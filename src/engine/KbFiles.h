@@ -22,4 +22,8 @@ inline const char* wordsHeader() {
     return "\xce\xf1\xed\xee\xe2\xed\xe0\xff \xe1\xe0\xe7\xe0: "
            "\xf8\xe0\xe1\xeb\xee\xed^\xee\xf2\xe2\xe5\xf2;\xee\xf2\xe2\xe5\xf2;";
 }
+
+// The about window's picture and history.
+inline constexpr const char* Picture = "Images\\Inform.bmp";
+inline constexpr const char* ReadMe = "ReadMe.Txt";
 } // namespace kbfiles

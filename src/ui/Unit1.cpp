@@ -10,6 +10,7 @@
 #include "StatusBar.h"
 #include "TimerArming.h"
 #include "Unit2.h"
+#include "Unit3.h"
 #include "WindowLook.h"
 #include "WindowPlacement.h"
 
@@ -69,6 +70,7 @@ TForm1::TForm1(const FormServices& services)
     captions_ = std::make_unique<StatisticsCaptions>(N18, N19, N20);
     dialogue_ = std::make_unique<FormDialogue>(*this);
     connectHandlers();
+    connectInputAids();
     normalSize_ = QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     setFixedSize(normalSize_);
     FormCreate();
@@ -182,6 +184,7 @@ void TForm1::connectHandlers() {
     connect(N3, &QAction::triggered, this, &TForm1::N3Click);
     connect(N4, &QAction::triggered, this, &TForm1::N4Click);
     connect(N23, &QAction::triggered, this, &TForm1::N23Click);
+    connectSettings();
     connect(CpuUser1, &QAction::triggered, this, &TForm1::CpuUser1Click);
     connect(Cpu31, &QAction::triggered, this, &TForm1::Cpu31Click);
     connect(N38, &QAction::triggered, this, &TForm1::N38Click);
@@ -200,6 +203,9 @@ void TForm1::setOtherForms(TForm2* form2, TForm3* form3, TForm4* form4) {
     }
     form3_ = form3;
     form4_ = form4;
+    if (form3_) {
+        form3_->setMainWindow(this, &T1);
+    }
 }
 
 void TForm1::showCentred() {

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "AppearanceTarget.h"
+#include "Appearance.h"
+#include "AppearanceSettings.h"
 #include "BusyCursor.h"
 #include "ColourChooser.h"
+#include "Completion.h"
 #include "ConfigFile.h"
 #include "DialogueMode.h"
 #include "ExchangeFile.h"
@@ -27,6 +29,7 @@
 
 class DialogView;
 class FormDialogue;
+struct FullScreenLayout;
 class FormSurroundings;
 class InputLine;
 class QFrame;
@@ -47,7 +50,7 @@ class TForm4;
 // opens the six sound cues (a cue that cannot be played throws SoundError: the program cannot
 // start) and then runs the creation handler, which reports its own failures and lets the start go
 // on.
-class TForm1 : public QMainWindow, public AppearanceTarget {
+class TForm1 : public QMainWindow {
 public:
     static constexpr int kClientWidth = 587;
     static constexpr int kClientHeight = 361;
@@ -89,24 +92,33 @@ public:
     // The application-wide key hook, installed by the creation handler.
     bool AppMessage(QObject* receiver, QEvent* event);
 
-    // --- AppearanceTarget: what "Config.ini" sets ---
-    void setFormColour(const ColourNumber& colour) override;
-    void setRE1Colour(const ColourNumber& colour) override;
-    void setInputColour(const ColourNumber& colour) override;
-    void setSpeakFontColour(const ColourNumber& colour) override;
-    void setCancelFontColour(const ColourNumber& colour) override;
-    void setEnRusFontColour(const ColourNumber& colour) override;
-    void setColorDialog2Colour(const ColourNumber& colour) override;
-    void setColorDialog3Colour(const ColourNumber& colour) override;
-    void setInputFontColour(const ColourNumber& colour) override;
-    void setFontDialog1Name(const std::string& faceName) override;
-    void setFontDialog1Style(FontStyle style) override;
-    void setFontDialog1Size(int points) override;
-    void setFontDialog2Name(const std::string& faceName) override;
-    void setFontDialog2Style(FontStyle style) override;
-    void setFontDialog2Size(int points) override;
-    void setFontDialog3Name(const std::string& faceName) override;
-    void setFontDialog3Style(FontStyle style) override;
+    // The input aids: completion on and off, the layout converter ("E/R" and Ctrl+S) and the
+    // on-screen keyboard.
+    void N24Click();
+    void EnRusClick();
+    void N22Click();
+
+    // The settings menu: each opens its chooser and applies the choice.
+    void N6Click();        // window colour
+    void N21Click();       // dialog view colour
+    void N16Click();       // input colour
+    void N9Click();        // the three button captions, one choice each
+    void User1Click();     // user-line colour
+    void Cpu1Click();      // program-line colour
+    void Mystring2Click(); // input text colour
+    void User2Click();     // user-line font
+    void Cpu2Click();      // program-line font
+    void Mystring1Click(); // the input line's font
+    void N13Click();       // back to the initial settings
+    void N40Click();       // full screen on and off
+    void N12Click();       // the about window
+
+    // Applies every setting the value holds, and nothing else: the one place where colours and
+    // fonts reach the widgets and the chooser stores.
+    void applyAppearance(const Appearance& change);
+    // The initial-settings mark goes as soon as anything may have changed the settings; the editor
+    // dialog calls this when its path or period changes.
+    void removeInitialSettingsMark();
 
     // The styles a speaker's line is written in.
     LineStyle userLineStyle() const;
@@ -199,13 +211,13 @@ public:
     ::ConfigFile ConfigFile;
     ReservedCharScanner T5Scan;
     KbStatistics statistics;
-    int SpeedIndex = -1;
-    std::string SpeedSuggestion;
+    Completion completion; // the dictionary, SpeedIndex and SpeedSuggestion
     int FarewellTicks = 0;
     bool AppMessageInstalled = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void openSoundCues(const SoundOutputFactory& outputs);
@@ -213,9 +225,18 @@ private:
     void buildMenu();
     void buildTimers();
     void connectHandlers();
+    void connectInputAids();
     void shake();
     void restoreAfterFailedExit();
     void enterPressed();
+    void connectSettings();
+    void runColourCommand(const char* handler);
+    void runFontCommand(const char* handler);
+    ColourChooser& colourStore(AppearanceSettings::Store store);
+    FontChooser& fontStore(AppearanceSettings::Store store);
+    void showInitialSettingsMark();
+    void layOut(const FullScreenLayout& layout);
+    void dockStatusBar();
 
     FormServices services_;
     PathResolver folder_;
@@ -228,6 +249,8 @@ private:
     std::unique_ptr<StatisticsCaptions> captions_;
     std::unique_ptr<FormDialogue> dialogue_;
     QSize normalSize_;
+    AppearanceSettings appearanceSettings_;
+    QPoint normalPlace_; // where the window stood before full screen
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;

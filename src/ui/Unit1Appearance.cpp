@@ -1,11 +1,15 @@
-// The appearance the main window takes from "Config.ini", and the styles of the speakers' lines.
+// The appearance of the main window: where its colours and fonts reach the widgets and the
+// chooser stores, and the styles of the speakers' lines.
 
 #include "Unit1.h"
 
+#include "Cp1251.h"
 #include "DialogView.h"
 #include "InputLine.h"
 #include "SystemColours.h"
+#include "WindowLook.h"
 
+#include <QTextCharFormat>
 #include <QToolButton>
 
 namespace {
@@ -35,77 +39,87 @@ LineStyle lineStyle(const ColourChooser& colour, const FontChooser& font) {
                      font.style().italic};
 }
 
+QString faceOf(const std::string& name) {
+    return QString::fromStdString(cp1251::toUtf8(name));
+}
+
+void setFontStyle(QFont& font, FontStyle style) {
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+}
+
 } // namespace
 
-void TForm1::setFormColour(const ColourNumber& colour) {
-    setSurface(*this, QPalette::Window, colour);
-    setSurface(*this, QPalette::Button, colour);
-}
+void TForm1::applyAppearance(const Appearance& change) {
+    if (change.formColour) {
+        setSurface(*this, QPalette::Window, *change.formColour);
+        setSurface(*this, QPalette::Button, *change.formColour);
+    }
+    if (change.RE1Colour) {
+        setSurface(*RE1, QPalette::Base, *change.RE1Colour);
+    }
+    if (change.inputColour) {
+        setSurface(*Input, QPalette::Base, *change.inputColour);
+    }
+    // A flat button draws its caption in the button-text colour, or in the window-text colour
+    // where the style draws it on the window's surface: both follow the setting.
+    const std::pair<QToolButton*, const std::optional<ColourNumber>*> captions[] = {
+        {Speak, &change.speakFontColour},
+        {Cancel, &change.cancelFontColour},
+        {EnRus, &change.enRusFontColour},
+    };
+    for (const auto& [button, colour] : captions) {
+        if (*colour) {
+            setText(*button, {QPalette::ButtonText, QPalette::WindowText}, **colour);
+        }
+    }
+    if (change.inputFontColour) {
+        setText(*Input, {QPalette::Text}, *change.inputFontColour);
+    }
+    if (change.inputFont.name || change.inputFont.style) {
+        QFont font = Input->font();
+        if (change.inputFont.name) {
+            font.setFamily(faceOf(*change.inputFont.name));
+        }
+        if (change.inputFont.style) {
+            setFontStyle(font, *change.inputFont.style);
+        }
+        Input->setFont(font);
+    }
 
-void TForm1::setRE1Colour(const ColourNumber& colour) {
-    setSurface(*RE1, QPalette::Base, colour);
-}
+    const std::pair<ColourChooser*, const std::optional<ColourNumber>*> colourStores[] = {
+        {&ColorDialog1, &change.colorDialog1},
+        {&ColorDialog2, &change.colorDialog2},
+        {&ColorDialog3, &change.colorDialog3},
+    };
+    for (const auto& [store, colour] : colourStores) {
+        if (*colour) {
+            store->setColor(SystemColours::colour(**colour));
+        }
+    }
+    FontDialog1.take(change.fontDialog1);
+    FontDialog2.take(change.fontDialog2);
+    FontDialog3.take(change.fontDialog3);
 
-void TForm1::setInputColour(const ColourNumber& colour) {
-    setSurface(*Input, QPalette::Base, colour);
-}
-
-// A flat button draws its caption in the button-text colour, or in the window-text colour where
-// the style draws it on the window's surface: both follow the setting.
-void TForm1::setSpeakFontColour(const ColourNumber& colour) {
-    setText(*Speak, {QPalette::ButtonText, QPalette::WindowText}, colour);
-}
-
-void TForm1::setCancelFontColour(const ColourNumber& colour) {
-    setText(*Cancel, {QPalette::ButtonText, QPalette::WindowText}, colour);
-}
-
-void TForm1::setEnRusFontColour(const ColourNumber& colour) {
-    setText(*EnRus, {QPalette::ButtonText, QPalette::WindowText}, colour);
-}
-
-void TForm1::setColorDialog2Colour(const ColourNumber& colour) {
-    ColorDialog2.setColor(SystemColours::colour(colour));
-}
-
-void TForm1::setColorDialog3Colour(const ColourNumber& colour) {
-    ColorDialog3.setColor(SystemColours::colour(colour));
-}
-
-void TForm1::setInputFontColour(const ColourNumber& colour) {
-    setText(*Input, {QPalette::Text}, colour);
-}
-
-void TForm1::setFontDialog1Name(const std::string& faceName) {
-    FontDialog1.setName(faceName);
-}
-
-void TForm1::setFontDialog1Style(FontStyle style) {
-    FontDialog1.setStyle(style);
-}
-
-void TForm1::setFontDialog1Size(int points) {
-    FontDialog1.setSize(points);
-}
-
-void TForm1::setFontDialog2Name(const std::string& faceName) {
-    FontDialog2.setName(faceName);
-}
-
-void TForm1::setFontDialog2Style(FontStyle style) {
-    FontDialog2.setStyle(style);
-}
-
-void TForm1::setFontDialog2Size(int points) {
-    FontDialog2.setSize(points);
-}
-
-void TForm1::setFontDialog3Name(const std::string& faceName) {
-    FontDialog3.setName(faceName);
-}
-
-void TForm1::setFontDialog3Style(FontStyle style) {
-    FontDialog3.setStyle(style);
+    // The dialog view's current character attributes: the selected text changes at once, and
+    // the lines already written keep their own colours and fonts.
+    QTextCharFormat selection;
+    if (change.selectionColour) {
+        selection.setForeground(SystemColours::colour(*change.selectionColour));
+    }
+    if (change.selectionFont.name) {
+        selection.setFontFamilies(QStringList{faceOf(*change.selectionFont.name)});
+    }
+    if (change.selectionFont.size && *change.selectionFont.size >= 1) {
+        selection.setFontPointSize(*change.selectionFont.size);
+    }
+    if (change.selectionFont.style) {
+        selection.setFontWeight(change.selectionFont.style->bold ? QFont::Bold : QFont::Normal);
+        selection.setFontItalic(change.selectionFont.style->italic);
+    }
+    if (!selection.properties().isEmpty()) {
+        RE1->mergeCurrentCharFormat(selection);
+    }
 }
 
 LineStyle TForm1::userLineStyle() const {

@@ -18,7 +18,7 @@
 void TForm1::T1Timer() {
     const std::string panel0 = cp1251::fromUtf8(SB1->panelText(0).toStdString());
     const EnableStates states = EnableRule::decide(
-        {Input->text().isEmpty(), transcript.view().count(), panel0, N24->isChecked()});
+        {Input->text().isEmpty(), transcript.view().count(), panel0, completion.isOn()});
     Speak->setEnabled(states.speak);
     EnRus->setEnabled(states.speak);
     Talk->setEnabled(states.speak);
@@ -34,9 +34,9 @@ void TForm1::T1Timer() {
 }
 
 void TForm1::InputChange() {
-    SpeedIndex = -1;
+    completion.SpeedIndex = -1;
     MP1->play();
-    if (N24->isChecked()) {
+    if (completion.isOn()) {
         arm(T11);
     } else {
         T11.stop();

@@ -45,14 +45,18 @@ void TForm1::FormCreate() {
         // The creation handler has always named the main file in this spelling; the resolver
         // finds it whatever its case on disk, and a failure names it as written here.
         RE2().load("Base\\Words.dat");
-        ConfigApplier::formCreate(folder_, ConfigFile, *this);
+        // What was read before a failing line is applied all the same.
+        Appearance read;
+        try {
+            ConfigApplier::formCreate(folder_, ConfigFile, read);
+        } catch (...) {
+            applyAppearance(read);
+            throw;
+        }
+        applyAppearance(read);
         QApplication::instance()->installEventFilter(this);
         AppMessageInstalled = true;
     });
-}
-
-bool TForm1::AppMessage(QObject*, QEvent*) {
-    return false; // every message goes on to its ordinary processing
 }
 
 void TForm1::T3Timer() {
@@ -149,10 +153,3 @@ bool TForm1::N4Click() {
         close();
     });
 }
-
-// Handlers whose work is done by other parts of the program: each timer that runs once disarms
-// itself, so an idle window does not tick for nothing.
-void TForm1::T11Timer() {
-    T11.stop();
-}
-void TForm1::N23Click() {}

@@ -2,29 +2,13 @@
 
 #include "Unit1.h"
 
+#include "MenuItems.h"
+
 #include <QMenuBar>
 
+using namespace MenuItems;
+
 namespace {
-
-QMenu* submenu(QMenuBar* bar, const char* name, const QString& caption) {
-    QMenu* menu = bar->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-QMenu* submenu(QMenu* parent, const char* name, const QString& caption) {
-    QMenu* menu = parent->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-QAction* item(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 // An item that shows a check mark. The mark is the program's to set: clicking the item runs its
 // command, which decides the mark, rather than flipping it by itself.
@@ -34,16 +18,6 @@ QAction* markedItem(QMenu* menu, const char* name, const QString& caption, bool 
     action->setChecked(checked);
     QObject::connect(action, &QAction::triggered, action,
                      [action](bool checked) { action->setChecked(!checked); });
-    return action;
-}
-
-// A separator line; with a shortcut it is a command the keyboard reaches and the mouse does not.
-QAction* separator(QMenu* menu, const char* name, const QKeySequence& shortcut = {}) {
-    auto* action = new QAction(menu);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setSeparator(true);
-    action->setShortcut(shortcut);
-    menu->addAction(action);
     return action;
 }
 

@@ -139,7 +139,7 @@ void TForm2::RB2Click() {
 // "Вернуть первоначальные настройки".
 void TForm2::Edit1Change() {
     if (!restoring_ && main_) {
-        main_->N13->setChecked(false);
+        main_->removeInitialSettingsMark();
     }
 }
 

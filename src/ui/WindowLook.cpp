@@ -5,9 +5,13 @@
 
 namespace {
 
-// Faces that stand in for the window's small sans face where it is missing, narrowest first, so
-// the status texts fit their panels (the scripts install Liberation Sans); the platform's own sans
-// face comes last.
+// The faces the windows are drawn in, by the names the program has always used (and "Config.ini"
+// writes), each with the faces that stand in for it where it is missing, best first; the
+// platform's own face of the same kind comes last. The install script installs the Liberation and
+// DejaVu faces.
+// - "MS Sans Serif": narrowest first, so the status texts fit their panels.
+// - "Arial Black": a heavy, wide sans; DejaVu Sans in bold comes closest.
+// - "Courier New": Liberation Mono has the same metrics.
 void substituteMissingFaces() {
     static const bool done = [] {
         QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
@@ -15,6 +19,13 @@ void substituteMissingFaces() {
                                     QStringLiteral("Nimbus Sans"), QStringLiteral("Arimo"),
                                     QStringLiteral("FreeSans"),
                                     QStringLiteral("DejaVu Sans Condensed")});
+        QFont::insertSubstitutions(QStringLiteral("Arial Black"),
+                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"),
+                                    QStringLiteral("Liberation Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                                   {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+                                    QStringLiteral("Nimbus Mono PS"),
+                                    QStringLiteral("DejaVu Sans Mono")});
         return true;
     }();
     (void)done;
@@ -25,7 +36,9 @@ void substituteMissingFaces() {
 QFont WindowLook::font(const QString& face, int points, bool bold, bool italic) {
     substituteMissingFaces();
     QFont font(face);
-    font.setStyleHint(QFont::SansSerif);
+    font.setStyleHint(face.contains(QStringLiteral("Courier"), Qt::CaseInsensitive)
+                          ? QFont::TypeWriter
+                          : QFont::SansSerif);
     font.setPointSize(points);
     font.setBold(bold);
     font.setItalic(italic);

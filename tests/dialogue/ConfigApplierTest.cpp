@@ -25,34 +25,42 @@ std::string describe(FontStyle s) {
            (s.italic ? "italic" : "") + (!s.bold && !s.italic ? "regular" : "");
 }
 
-// Records every setting as "what=value", in the order applied.
-class RecordingTarget : public AppearanceTarget {
-public:
+// Every setting a value holds as "what=value", in the order of the lines that set them.
+std::vector<std::string> settingsOf(const Appearance& a) {
     std::vector<std::string> calls;
-
-    void setFormColour(const ColourNumber& c) override { add("Form", describe(c)); }
-    void setRE1Colour(const ColourNumber& c) override { add("RE1", describe(c)); }
-    void setInputColour(const ColourNumber& c) override { add("Input", describe(c)); }
-    void setSpeakFontColour(const ColourNumber& c) override { add("Speak", describe(c)); }
-    void setCancelFontColour(const ColourNumber& c) override { add("Cancel", describe(c)); }
-    void setEnRusFontColour(const ColourNumber& c) override { add("EnRus", describe(c)); }
-    void setColorDialog2Colour(const ColourNumber& c) override { add("CD2", describe(c)); }
-    void setColorDialog3Colour(const ColourNumber& c) override { add("CD3", describe(c)); }
-    void setInputFontColour(const ColourNumber& c) override { add("InputFont", describe(c)); }
-    void setFontDialog1Name(const std::string& n) override { add("FD1 name", utf(n)); }
-    void setFontDialog1Style(FontStyle s) override { add("FD1 style", describe(s)); }
-    void setFontDialog1Size(int p) override { add("FD1 size", std::to_string(p)); }
-    void setFontDialog2Name(const std::string& n) override { add("FD2 name", utf(n)); }
-    void setFontDialog2Style(FontStyle s) override { add("FD2 style", describe(s)); }
-    void setFontDialog2Size(int p) override { add("FD2 size", std::to_string(p)); }
-    void setFontDialog3Name(const std::string& n) override { add("FD3 name", utf(n)); }
-    void setFontDialog3Style(FontStyle s) override { add("FD3 style", describe(s)); }
-
-private:
-    void add(const std::string& what, const std::string& value) {
-        calls.push_back(what + "=" + value);
-    }
-};
+    const auto colour = [&](const char* what, const std::optional<ColourNumber>& c) {
+        if (c) {
+            calls.push_back(std::string(what) + "=" + describe(*c));
+        }
+    };
+    const auto font = [&](const std::string& what, const FontSetting& f) {
+        if (f.name) {
+            calls.push_back(what + " name=" + utf(*f.name));
+        }
+        if (f.style) {
+            calls.push_back(what + " style=" + describe(*f.style));
+        }
+        if (f.size) {
+            calls.push_back(what + " size=" + std::to_string(*f.size));
+        }
+    };
+    colour("Form", a.formColour);
+    colour("RE1", a.RE1Colour);
+    colour("Input", a.inputColour);
+    colour("Speak", a.speakFontColour);
+    colour("Cancel", a.cancelFontColour);
+    colour("EnRus", a.enRusFontColour);
+    colour("CD2", a.colorDialog2);
+    colour("CD3", a.colorDialog3);
+    colour("InputFont", a.inputFontColour);
+    font("FD1", a.fontDialog1);
+    font("FD2", a.fontDialog2);
+    font("FD3", a.fontDialog3);
+    // Nothing else is read from the file.
+    EXPECT_FALSE(a.colorDialog1 || a.selectionColour || a.inputFont.name || a.inputFont.style ||
+                 a.selectionFont.name || a.selectionFont.size || a.selectionFont.style);
+    return calls;
+}
 
 // A full file as the table lays it out, with distinct values so the order shows.
 std::vector<std::string> fullLines() {
@@ -117,14 +125,14 @@ ConfigFile fileOf(const std::vector<std::string>& lines) {
 
 // Applies and returns the calls made and the message of the error that stopped it, if any.
 std::pair<std::vector<std::string>, std::string> applyLines(const std::vector<std::string>& lines) {
-    RecordingTarget target;
+    Appearance read;
     std::string error;
     try {
-        ConfigApplier::apply(fileOf(lines), target);
+        ConfigApplier::apply(fileOf(lines), read);
     } catch (const std::exception& e) {
         error = utf(e.what());
     }
-    return {target.calls, error};
+    return {settingsOf(read), error};
 }
 
 std::vector<std::string> firstCalls(std::size_t n) {
@@ -293,23 +301,23 @@ TEST(ConfigApplier, FormCreateLoadsTheFileIntoTheWindowsConfigFile) {
     }
     folder.write("config.ini", text);
     ConfigFile config;
-    RecordingTarget target;
-    ConfigApplier::formCreate(PathResolver(folder.path()), config, target);
-    EXPECT_EQ(target.calls, kFullCalls);
+    Appearance read;
+    ConfigApplier::formCreate(PathResolver(folder.path()), config, read);
+    EXPECT_EQ(settingsOf(read), kFullCalls);
     EXPECT_EQ(utf(config.value(2)), "YES");
 }
 
 TEST(ConfigApplier, FormCreateWithoutTheFileAppliesNothing) {
     TempFolder folder;
     ConfigFile config;
-    RecordingTarget target;
+    Appearance read;
     try {
-        ConfigApplier::formCreate(PathResolver(folder.path()), config, target);
+        ConfigApplier::formCreate(PathResolver(folder.path()), config, read);
         ADD_FAILURE() << "no error";
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot open file Config.ini");
     }
-    EXPECT_TRUE(target.calls.empty());
+    EXPECT_EQ(read, Appearance{});
     EXPECT_FALSE(config.readShakeSwitch().off);
 }
 

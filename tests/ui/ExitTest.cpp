@@ -73,7 +73,7 @@ TEST_F(Exit, CloseBoxWritesNothing) {
 
 TEST_F(Exit, FarewellShrinksForEightyTicksWithItsCueThenExits) {
     TForm1& w = form();
-    TForm4 keyboard;
+    TForm4 keyboard(w);
     w.setOtherForms(nullptr, nullptr, &keyboard);
     keyboard.show();
     w.show();

@@ -150,6 +150,12 @@ public:
         folder.write("Base/Log.Mirtel", "");
     }
 
+    // Writes the completion dictionary and switches completion on, as the menu item does.
+    void completionOn(const std::vector<std::string>& entries = {}) {
+        writeLines("Base/dictionary.dat", entries);
+        form().N24Click();
+    }
+
     FormServices services() {
         FormServices s;
         s.folder = folder.path();

@@ -39,7 +39,8 @@ TEST_F(InputLineRules, EnableTimerStartsTheLookupOnAnEmptyLineWhileCompletionIsO
     w.T11.stop();
     w.T1Timer();
     EXPECT_FALSE(w.T11.isActive());
-    w.N24->setChecked(true);
+    completionOn();
+    w.T11.stop();
     w.T1Timer();
     EXPECT_TRUE(w.T11.isActive());
 }
@@ -55,13 +56,14 @@ TEST_F(InputLineRules, EnableTimerPullsTheFocusBackToTheLine) {
 
 TEST_F(InputLineRules, EveryChangeSoundsTheKeyAndRestartsTheLookupOnlyWhileCompletionIsOn) {
     TForm1& w = form();
-    w.SpeedIndex = 4;
+    w.completion.SpeedIndex = 4;
     w.Input->setText(QStringLiteral("a"));
-    EXPECT_EQ(w.SpeedIndex, -1);
+    EXPECT_EQ(w.completion.SpeedIndex, -1);
     EXPECT_EQ(cues.count("KeyBoard.wav"), 1);
     EXPECT_FALSE(w.T11.isActive());
 
-    w.N24->setChecked(true);
+    completionOn();
+    w.T11.stop();
     w.Input->setText(QStringLiteral("ab"));
     EXPECT_TRUE(w.T11.isActive());
     w.Input->setText(QStringLiteral("ab")); // the same text is no change
