@@ -165,7 +165,15 @@ TEST_F(Dialogue, UnderTheTimerTriggerEachTickTakesUpThePeriodAndStartsATurn) {
     EXPECT_EQ(logLines().at(2), "USER:     Привет!");
     EXPECT_EQ(exchangeLine(), logLines().at(3).substr(9));
 
+    // Back on the Enter trigger the file is read at the period last used, and Enter starts turns.
+    form2.RB1->click();
+    w.T6Timer();
+    EXPECT_EQ(w.T6.interval(), 5000);
+    EXPECT_TRUE(w.Talk->isEnabled());
+    EXPECT_EQ(logLines().size(), 4u);
+
     // A period shorter than the timers keep is as often as they allow.
+    form2.RB2->click();
     form2.SpinEdit1->setValue(5);
     w.T6Timer();
     EXPECT_EQ(w.T6.interval(), kShortestTick);
