@@ -1,0 +1,173 @@
+#include "KbTeacher.h"
+
+#include "Cp1251.h"
+#include "KbFiles.h"
+#include "KbLine.h"
+#include "LearnableText.h"
+#include "Learning.h"
+#include "PhrasePreparation.h"
+
+#include <algorithm>
+#include <functional>
+
+KbTeacher::KbTeacher(LineList words) : words_(std::move(words)) {
+    if (words_.empty()) {
+        words_.append(kbfiles::wordsHeader()); // line 0 is never read as a pattern
+    }
+    const std::vector<std::string>& lines = words_.lines();
+    patterns_.reserve(lines.size() * 2);
+    for (std::size_t index = 1; index < lines.size(); ++index) {
+        const std::string& line = lines[index];
+        if (kbline::separator(line) != kbline::npos) {
+            patterns_.try_emplace(std::string(kbline::pattern(line)), kbline::answers(line));
+        }
+    }
+}
+
+KbTeacher::Summary KbTeacher::teach(const std::vector<DialogueFile::Pair>& pairs,
+                                    const Progress& progress) {
+    Summary summary;
+    const std::size_t step = std::max<std::size_t>(pairs.size() / 100, 1);
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        if (progress && i % step == 0) {
+            progress(i, pairs.size());
+        }
+        ++summary.pairs;
+        const std::string phrase =
+            pairs[i].phrase.empty() ? std::string() : preparePhrase(pairs[i].phrase);
+        const std::string reply =
+            pairs[i].reply.empty() ? std::string() : preparePhrase(pairs[i].reply);
+        Skip skip = skipReason(phrase);
+        if (skip == Skip::None) {
+            skip = skipReason(reply);
+        }
+        switch (skip) {
+        case Skip::Empty:
+            ++summary.empty;
+            continue;
+        case Skip::Markup:
+            ++summary.markup;
+            continue;
+        case Skip::Abuse:
+            ++summary.abuse;
+            continue;
+        case Skip::NoLearn:
+            ++summary.noLearn;
+            continue;
+        case Skip::None:
+            break;
+        }
+        const auto known = patterns_.find(cp1251::upper(phrase));
+        if (known != patterns_.end() && known->second) {
+            ++summary.known;
+            continue;
+        }
+        summary.answered += known != patterns_.end() ? 1 : 0;
+        teachPair(phrase, reply);
+        ++summary.taught;
+    }
+    if (progress) {
+        progress(pairs.size(), pairs.size());
+    }
+    return summary;
+}
+
+KbTeacher::Skip KbTeacher::skipReason(const std::string& prepared) const {
+    if (prepared.empty()) {
+        return Skip::Empty;
+    }
+    if (!learnabletext::markupIn(prepared).empty()) {
+        return Skip::Markup;
+    }
+    if (guards_.firstGuardHit(prepared) >= 0) {
+        return Skip::Abuse;
+    }
+    if (guards_.secondGuardHit(prepared) >= 0) {
+        return Skip::NoLearn;
+    }
+    return Skip::None;
+}
+
+// The phrase's line (a waiting one, or a new one made as learning makes it) takes the reply as a
+// turn's learning attaches one: moved to the end, with the reply as its last alternative.
+void KbTeacher::teachPair(const std::string& phrase, const std::string& reply) {
+    const std::string upperPhrase = cp1251::upper(phrase);
+    auto [entry, isNew] = patterns_.try_emplace(upperPhrase, true);
+    int LineIndex = -1;
+    if (isNew) {
+        words_.append(Learning::patternLine(phrase));
+        LineIndex = words_.count() - 1;
+    } else {
+        LineIndex = Learning::findPattern(words_, upperPhrase);
+        entry->second = true;
+    }
+    Learning::attachAnswerAt(words_, LineIndex, reply);
+}
+
+namespace {
+
+class ProgressBar {
+public:
+    explicit ProgressBar(std::ostream* out) : out_(out) {}
+    void operator()(std::size_t done, std::size_t total) {
+        if (out_ == nullptr || total == 0) {
+            return;
+        }
+        const int percent = static_cast<int>(done * 100 / total);
+        if (percent == shown_) {
+            return;
+        }
+        shown_ = percent;
+        constexpr int kWidth = 40;
+        const int filled = percent * kWidth / 100;
+        *out_ << "\r[" << std::string(filled, '#') << std::string(kWidth - filled, ' ') << "] "
+              << percent << "%" << std::flush;
+    }
+    ~ProgressBar() {
+        if (out_ != nullptr && shown_ >= 0) {
+            *out_ << "\r" << std::string(48, ' ') << "\r" << std::flush;
+        }
+    }
+
+private:
+    std::ostream* out_;
+    int shown_ = -1;
+};
+
+void printSummary(std::ostream& out, const KbTeacher::Summary& summary, bool dryRun) {
+    out << (dryRun ? "Would teach: " : "Taught: ") << summary.taught << " ("
+        << summary.taught - summary.answered << " new lines, " << summary.answered
+        << " waiting lines answered)\n"
+        << "Already known: " << summary.known << '\n'
+        << "Skipped: " << summary.skipped() << " (empty " << summary.empty << ", markup "
+        << summary.markup << ", abuse list " << summary.abuse << ", no-learn list "
+        << summary.noLearn << ")\n"
+        << "Pairs read: " << summary.pairs << '\n';
+    if (dryRun) {
+        out << "Nothing was changed (--dry-run).\n";
+    }
+}
+
+} // namespace
+
+int KbTeacher::command(const LineFiles& files, const std::string& dialoguePath, bool dryRun,
+                       std::ostream& out, std::ostream* bar) {
+    // The dialogue is read and paired before the base is held, so a copy of the program that
+    // wants to learn meanwhile waits only for the teaching itself.
+    const DialogueFile dialogue = DialogueFile::load(dialoguePath);
+    if (dialogue.lineCount() <= kProgressFromLines) {
+        bar = nullptr;
+    }
+    const BaseLock hold = files.lockBase(kbfiles::Words);
+    KbTeacher teacher(files.load(kbfiles::Words));
+    Summary summary;
+    {
+        ProgressBar progress(bar);
+        summary = teacher.teach(dialogue.pairs(), std::ref(progress));
+    }
+    if (!dryRun && summary.taught > 0) {
+        files.save(kbfiles::Words, teacher.words());
+    }
+    printSummary(out, summary, dryRun);
+    return 0;
+}
