@@ -5,6 +5,7 @@
 #include "KbLine.h"
 #include "LearnableText.h"
 #include "Learning.h"
+#include "PatternScan.h"
 #include "PhrasePreparation.h"
 
 #include <algorithm>
@@ -18,11 +19,72 @@ KbTeacher::KbTeacher(LineList words) : words_(std::move(words)) {
     patterns_.reserve(lines.size() * 2);
     for (std::size_t index = 1; index < lines.size(); ++index) {
         const std::string& line = lines[index];
-        if (kbline::separator(line) != kbline::npos) {
-            patterns_.try_emplace(std::string(kbline::pattern(line)), kbline::answers(line));
+        if (kbline::separator(line) == kbline::npos) {
+            continue;
+        }
+        const std::string_view pattern = kbline::pattern(line);
+        patterns_.try_emplace(std::string(pattern), kbline::answers(line));
+        // A branch pattern begins with "_", which no learnable phrase holds.
+        if (kbline::answers(line) && kbline::depth(line) == 0) {
+            answersFromNowOn(pattern);
+            std::vector<std::string>& words = patternWords_.emplace_back();
+            std::size_t start = 0;
+            while (start < pattern.size()) {
+                const std::size_t space = std::min(pattern.find(' ', start), pattern.size());
+                if (space > start) {
+                    words.emplace_back(pattern.substr(start, space - start));
+                }
+                start = space + 1;
+            }
         }
     }
 }
+
+void KbTeacher::answersFromNowOn(std::string_view pattern) {
+    answering_.emplace_back(pattern);
+    wholePatterns_.add(answering_.back(), static_cast<int>(answering_.size()));
+}
+
+// Whether the lookup would answer the phrase: a pattern of a line that answers is found in it as a
+// whole, or word by word (each word after the one before) among the patterns the base started
+// with. A pattern taught in this run is looked for only as a whole: the phrases of one dialogue
+// seldom hold all the words of an earlier one.
+bool KbTeacher::answered(const std::string& upperPhrase, const std::string& phrase) const {
+    if (wholePatterns_.firstShadowOf(upperPhrase) >= 0) {
+        return true;
+    }
+    const PatternScan scan(phrase);
+    for (const std::vector<std::string>& words : patternWords_) {
+        std::size_t CharPos = 0;
+        bool found = true;
+        for (const std::string& word : words) {
+            if (word.size() >= 2 && !scan.holdsPair(word[0], word[1])) {
+                found = false;
+                break;
+            }
+            const auto end = scan.find(word, CharPos);
+            if (!end) {
+                found = false;
+                break;
+            }
+            CharPos = *end;
+        }
+        if (found) {
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+// A side of a pair as the program would have taken it, typed into its input line.
+std::string prepared(const std::string& said) {
+    const std::string_view text = learnabletext::trimmed(said);
+    return text.empty() ? std::string() : preparePhrase(std::string(text));
+}
+
+} // namespace
 
 KbTeacher::Summary KbTeacher::teach(const std::vector<DialogueFile::Pair>& pairs,
                                     const Progress& progress) {
@@ -33,10 +95,8 @@ KbTeacher::Summary KbTeacher::teach(const std::vector<DialogueFile::Pair>& pairs
             progress(i, pairs.size());
         }
         ++summary.pairs;
-        const std::string phrase =
-            pairs[i].phrase.empty() ? std::string() : preparePhrase(pairs[i].phrase);
-        const std::string reply =
-            pairs[i].reply.empty() ? std::string() : preparePhrase(pairs[i].reply);
+        const std::string phrase = prepared(pairs[i].phrase);
+        const std::string reply = prepared(pairs[i].reply);
         Skip skip = skipReason(phrase);
         if (skip == Skip::None) {
             skip = skipReason(reply);
@@ -57,8 +117,9 @@ KbTeacher::Summary KbTeacher::teach(const std::vector<DialogueFile::Pair>& pairs
         case Skip::None:
             break;
         }
-        const auto known = patterns_.find(cp1251::upper(phrase));
-        if (known != patterns_.end() && known->second) {
+        const std::string upperPhrase = cp1251::upper(phrase);
+        const auto known = patterns_.find(upperPhrase);
+        if ((known != patterns_.end() && known->second) || answered(upperPhrase, phrase)) {
             ++summary.known;
             continue;
         }
@@ -102,6 +163,7 @@ void KbTeacher::teachPair(const std::string& phrase, const std::string& reply) {
         entry->second = true;
     }
     Learning::attachAnswerAt(words_, LineIndex, reply);
+    answersFromNowOn(upperPhrase);
 }
 
 namespace {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "DialogueFile.h"
+#include "EarlierPatterns.h"
 #include "GuardLists.h"
 #include "LineFiles.h"
 #include "LineList.h"
 
+#include <deque>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -13,8 +15,10 @@
 
 // Teaches "Base\Words.Dat" a dialogue, pair by pair (a phrase and the reply that followed it), as
 // the program's own learning attaches a reply. Both sides are prepared as a typed phrase is. A
-// phrase whose pattern line already answers is left alone; a line still waiting for its first
-// reply gets this one; a phrase the base has no line for becomes a new pattern line with the reply.
+// phrase the base already answers is left alone, as a turn learns only what its lookup could not
+// answer: a line placed after the one that answers would never be reached. A line still waiting
+// for its first reply gets this one; a phrase the base has no line for becomes a new pattern line
+// with the reply.
 // A pair is skipped when either side is empty, holds markup of the base, or is caught by a guard
 // list: the program never learns what it answers from the abuse list or keeps off the no-learn one.
 class KbTeacher {
@@ -51,10 +55,18 @@ public:
 private:
     enum class Skip { None, Empty, Markup, Abuse, NoLearn };
     Skip skipReason(const std::string& prepared) const;
+    bool answered(const std::string& upperPhrase, const std::string& phrase) const;
+    void answersFromNowOn(std::string_view pattern);
     void teachPair(const std::string& phrase, const std::string& reply);
 
     LineList words_;
     GuardLists guards_;
     // Pattern of the first line that has it -> whether that line answers.
     std::unordered_map<std::string, bool> patterns_;
+    // The patterns of the lines that answer, to find one inside a phrase as the lookup's first
+    // pass does; kept here, since the lines move as they are taught.
+    std::deque<std::string> answering_;
+    EarlierPatterns wholePatterns_;
+    // The words of the patterns the base started with, for the lookup's word-by-word pass.
+    std::vector<std::vector<std::string>> patternWords_;
 };
