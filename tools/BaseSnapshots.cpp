@@ -205,10 +205,17 @@ fs::path BaseSnapshots::takeHeld(const std::optional<fs::path>& keep) {
     }
     saveleftovers::removeIn(backups); // only a holder of the base writes here
     const std::string stamp = stampOf(std::chrono::system_clock::now());
-    fs::path target = backups / ("Base-" + stamp + ".tar.gz");
-    for (int number = 2; fs::exists(fs::symlink_status(target)); ++number) {
-        target = backups / ("Base-" + stamp + "-" + std::to_string(number) + ".tar.gz");
+    // A second snapshot within the same second is numbered after the last one, so that the names
+    // sort as the snapshots were taken even when the oldest of them have gone.
+    int last = 0;
+    for (const auto& entry : fs::directory_iterator(backups, error)) {
+        if (const auto name = parseName(entry.path().filename().string());
+            name && name->stamp == stamp) {
+            last = std::max(last, name->number);
+        }
     }
+    const fs::path target =
+        backups / ("Base-" + stamp + (last == 0 ? "" : "-" + std::to_string(last + 1)) + ".tar.gz");
     const std::optional<fs::path> temp = writeBeside(target, archive, 0644);
     if (!temp || ::rename(temp->c_str(), target.c_str()) != 0) {
         if (temp) {
