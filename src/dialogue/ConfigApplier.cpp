@@ -27,25 +27,25 @@ void readFont(const ConfigFile& config, int first, bool withSize, FontSetting& f
 } // namespace
 
 void ConfigApplier::formCreate(const PathResolver& folder, ConfigFile& config, Appearance& read) {
-    config.load(folder); // step 2
+    config.load(folder);
     apply(config, read);
 }
 
 void ConfigApplier::apply(const ConfigFile& config, Appearance& read) {
-    // Step 3: the three backgrounds.
+    // The three backgrounds.
     read.formColour = colourAt(config, 6);
     read.RE1Colour = colourAt(config, 7);
     read.inputColour = colourAt(config, 8);
-    // Step 4: the button captions.
+    // The button captions.
     read.speakFontColour = colourAt(config, 11);
     read.cancelFontColour = colourAt(config, 12);
     read.enRusFontColour = colourAt(config, 13);
-    // Step 5: the line colours kept by the chooser dialogs.
+    // The line colours kept by the chooser dialogs.
     read.colorDialog2 = colourAt(config, 14);
     read.colorDialog3 = colourAt(config, 15);
-    // Step 6: the input text.
+    // The input text.
     read.inputFontColour = colourAt(config, 16);
-    // Steps 7 to 9: the user-line, CPU-line and my-string fonts.
+    // The user-line, CPU-line and my-string fonts.
     readFont(config, 18, true, read.fontDialog1);
     readFont(config, 22, true, read.fontDialog2);
     readFont(config, 26, false, read.fontDialog3);

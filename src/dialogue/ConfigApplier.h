@@ -8,30 +8,23 @@
 
 class PathResolver;
 
-// FormCreate's steps 2 to 9: read "Config.ini" into the appearance the window takes. The window
-// does step 1 itself (load "Base\Words.Dat" into RE2; if that throws, none of this runs), applies
-// what was read, also when reading failed, and does step 10 (install the key hook) only when this
-// returned without throwing:
+// Reads "Config.ini" into the appearance the window takes at start: the backgrounds, the button
+// captions, the colours of the lines and of the input text, and the three fonts.
 //
-//   RE2.load(kbfiles::Words);                                 // step 1
-//   Appearance read;
-//   try { ConfigApplier::formCreate(folder, ConfigFile, read); } // steps 2..9
-//   catch (...) { apply(read); throw; }
-//   apply(read); installAppMessage();                         // step 10
-//
-// The steps run in order, setting by setting; the first failure throws at once, so `read` holds
-// the settings before it and none after it:
-//   FileError  "Cannot open file Config.ini"              (step 2; nothing applied)
+// Settings are read in the order of the file, one by one, and the first that fails throws at
+// once, so `read` holds every setting before the failure and none after it. The window applies
+// what was read either way, so a file broken half-way still gives its first half:
+//   FileError  "Cannot open file Config.ini"              (nothing read)
 //   ValueError "List index out of bounds (N)"             (a line the file lacks; N = line - 1)
 //   ValueError "'<value>' is not a valid integer value"   (a colour or size)
 // A style word that matches none of the four and an empty face name change nothing, silently.
 class ConfigApplier {
 public:
-    // Step 2, then apply() (steps 3 to 9). `config` is the window's ConfigFile, kept for the
-    // start-up shake; on a failed load it keeps its lines (none, at start).
+    // Loads the file, then reads it. `config` is the window's ConfigFile, kept for the start-up
+    // shake; on a failed load it keeps its lines (none, at start).
     static void formCreate(const PathResolver& folder, ConfigFile& config, Appearance& read);
 
-    // Steps 3 to 9 from lines already loaded: lines 6, 7, 8, 11..16, 18..20, 22..24, 26, 27.
+    // Reads the settings from lines already loaded: lines 6, 7, 8, 11..16, 18..20, 22..24, 26, 27.
     // Colours come decoded (direct or system colour); an empty face name and a value that is none
     // of the four style words set nothing; a size is the whole number as written (it may be 0 or
     // negative: the font stores keep their size for one that cannot be drawn).

@@ -42,7 +42,7 @@ public:
     //   "List index out of bounds (N)" with N = lineNumber - 1.
     std::string value(int lineNumber) const;
 
-    // The start-up shake switch (T7Timer step 1), read afresh at every tick.
+    // The start-up shake switch, read afresh at every tick of the shake.
     struct ShakeSwitch {
         // True when line 2's value, upper-cased by the code page, is "NO": the tick ends at once.
         bool off = false;

@@ -8,13 +8,8 @@
 class WorkList;
 
 // The conversation log file "Base\Log.Mirtel": every exit appends one block for the run (a dated
-// header, the log list, a closing line) and writes the whole file back. All text is Windows-1251.
-//
-// The exit command N4Click is then:
-//   ConversationLogFile::append(RE2, transcript.log(), date, time);  // steps 1..6, may throw
-//   close();                                                          // step 7
-// with date = QLocale::system() short date and time = long time, read in that order and
-// converted to Windows-1251 (cp1251::fromUtf8).
+// header, the log list, a closing line) and writes the whole file back, before the window closes.
+// The date and time are the user's regional short date and long time. All text is Windows-1251.
 class ConversationLogFile {
 public:
     static constexpr int kHyphens = 80;
@@ -22,15 +17,11 @@ public:
     static constexpr int kTildes = 30;
     static constexpr int kEquals = 53;
 
-    // Steps 1 to 6, through the work list RE2:
-    //  1. load "Base\Words.Dat" and take phrasesLearned() of it;
-    //  2. load "Base\Log.Mirtel" in its place;
-    //  3. append the header (headerLines());
-    //  4. append the log lines, each exactly as one line;
-    //  5. append the 53 equals signs;
-    //  6. save "Base\Log.Mirtel" (RTF, replaced atomically).
-    // Throws FileError "Cannot open file ..." (steps 1, 2) or "Cannot create file ..." (step 6);
-    // the log file is then unchanged on disk. RE2 holds what was loaded or built so far.
+    // Counts what the main file has learned, then loads the log file through the work list RE2,
+    // appends the block for the run (the header, each log line as one line, the closing line) and
+    // saves it, holding the base meanwhile so that two copies ending at once keep both blocks.
+    // Throws FileError "Cannot open file ..." for either file or "Cannot create file ..." for the
+    // log; the log file is then unchanged on disk. RE2 holds what was loaded or built so far.
     static void append(WorkList& RE2, const LineList& log, const std::string& date,
                        const std::string& time);
 

@@ -11,9 +11,7 @@ class WorkList;
 // Windows-1251.
 class KbStatistics {
 public:
-    // --- First load (T3Timer, steps 3 to 5) ---
-    //   RE2.load(kbfiles::Words);                               // may throw: the tick ends
-    //   SB1 panel 1 := KbStatistics::statusText(KbStatistics::countPhrases(RE2.lines()));
+    // --- The size shown in the status bar once the base is first loaded ---
     struct PhraseCounts {
         int mainPhrases = 0;
         int branches = 0;
@@ -48,18 +46,14 @@ public:
         virtual void appendToCaption(MenuItem item, const std::string& suffix) = 0;
     };
 
-    // One tick of T8 (the window keeps one KbStatistics for the run):
-    //   void TForm1::T8Timer() { statistics.T8Tick(RE2, captions); T8->stop(); }
-    // Steps, through the work list RE2:
-    //  1. load "Base\Words.Dat": incoming = incomingExpressions();  2. N18 gets " [incoming]";
-    //  3. load "Base\BigString.Dat", "Base\Pause.Dat", "Base\Povtor.Dat", "Base\W1.Dat",
-    //     "Base\W2.Dat", "Base\X.Dat" in that order, adding up their line counts;
-    //  4. load "Base\Words.Dat" again and add alternativesInPatterns(): that is outgoing;
-    //  5. N19 gets " [outgoing]";  6. N20 gets " [incoming + outgoing]".
-    // A file that cannot be opened throws FileError at its load: the tick ends there, the captions
-    // filled before keep their counts, the others stay bare, and T8 stays armed. A later tick
-    // counts everything afresh but appends only to the captions still bare, so no caption ever
-    // gets a count twice. Once all three are filled a tick does nothing (returns at once).
+    // Fills the three captions (the window keeps one KbStatistics for the run). Incoming
+    // expressions are the lines of "Base\Words.Dat"; outgoing ones the lines of the reply files
+    // (BigString, Pause, Povtor, W1, W2, X) and the alternatives of the main file, each file
+    // loaded through the work list in that order; the total is both. A file that cannot be opened
+    // throws FileError at its load: the captions filled before keep their counts, the others stay
+    // bare, and the timer stays armed. A later tick counts everything afresh but fills only the
+    // captions still bare, so no caption ever gets a count twice; once all three are filled a
+    // tick does nothing.
     void T8Tick(WorkList& RE2, CaptionSink& captions);
     bool captionFilled(MenuItem item) const { return filled_[static_cast<int>(item)]; }
     bool finished() const { return filled_[0] && filled_[1] && filled_[2]; }
