@@ -54,14 +54,18 @@ bool KbTeacher::answered(const std::string& upperPhrase, const std::string& phra
         return true;
     }
     const PatternScan scan(phrase);
+    auto mayHold = [&scan](const std::string& word) {
+        return word.size() < 2 || scan.holdsPair(word[0], word[1]);
+    };
     for (const std::vector<std::string>& words : patternWords_) {
+        // Most patterns hold a word whose first two characters never stand together in the
+        // phrase: they are refused before any search.
+        if (!std::all_of(words.begin(), words.end(), mayHold)) {
+            continue;
+        }
         std::size_t CharPos = 0;
         bool found = true;
         for (const std::string& word : words) {
-            if (word.size() >= 2 && !scan.holdsPair(word[0], word[1])) {
-                found = false;
-                break;
-            }
             const auto end = scan.find(word, CharPos);
             if (!end) {
                 found = false;
