@@ -65,11 +65,11 @@ char speakerOf(std::string_view line, std::string_view& said) {
 DialogueFile DialogueFile::load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw FileError::cannotOpen(path);
+        throw FileError::cannotOpen(cp1251::fromUtf8(path)); // its messages are Windows-1251
     }
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad()) {
-        throw FileError::cannotOpen(path);
+        throw FileError::cannotOpen(cp1251::fromUtf8(path)); // its messages are Windows-1251
     }
     return parse(bytes);
 }
