@@ -46,7 +46,7 @@ void KbReview::ask(std::istream& in, std::ostream& out) const {
                 << cp1251::toUtf8(kbline::pattern(line)) << "\n> " << std::flush;
             std::string typed;
             if (!std::getline(in, typed) || learnabletext::trimmed(typed) == "q") {
-                out << (in ? "" : "\n") << changed << " lines changed.\n";
+                out << (in ? "" : "\n") << "Lines changed: " << changed << ".\n";
                 return;
             }
             const std::string text =
@@ -80,7 +80,7 @@ void KbReview::ask(std::istream& in, std::ostream& out) const {
             break;
         }
     }
-    out << changed << " lines changed.\n";
+    out << "Lines changed: " << changed << ".\n";
 }
 
 // The line where it was listed, else the first line with its text: a copy of the program may have

@@ -202,8 +202,8 @@ private:
 
 void printSummary(std::ostream& out, const KbTeacher::Summary& summary, bool dryRun) {
     out << (dryRun ? "Would teach: " : "Taught: ") << summary.taught << " ("
-        << summary.taught - summary.answered << " new lines, " << summary.answered
-        << " waiting lines answered)\n"
+        << "new lines " << summary.taught - summary.answered << ", waiting lines answered "
+        << summary.answered << ")\n"
         << "Already known: " << summary.known << '\n'
         << "Skipped: " << summary.skipped() << " (empty " << summary.empty << ", markup "
         << summary.markup << ", abuse list " << summary.abuse << ", no-learn list "
