@@ -2,6 +2,7 @@
 // base, the sounds, the picture and "Config.ini" are found: the one it is started in when that
 // holds the base, else the user's own folder (see WindowStart).
 
+#include "BaseSnapshots.h"
 #include "Cp1251.h"
 #include "EffectOutput.h"
 #include "MessageBoxReporter.h"
@@ -20,6 +21,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
     if (!folder) {
         return 1;
     }
+    BaseSnapshots::takeDaily(*folder, std::cerr); // said on standard error; the start goes on
 
     MtRandom random;
     MessageBoxReporter errors;

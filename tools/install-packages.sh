@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
           fonts-liberation2 fonts-dejavu-core qt6-translations-l10n dpkg-dev file lintian
-          desktop-file-utils appstream "$@")
+          desktop-file-utils appstream zlib1g-dev "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -4,12 +4,22 @@
 //   lorintal-kb stats [--dir DIR]   prints the counts the program shows
 //   lorintal-kb print FILE [--dir DIR]
 //                                   prints the lines of a file of the base in UTF-8, one a line
+//   lorintal-kb review [--list] [--dir DIR]
+//                                   goes through the learned lines still without a reply
+//   lorintal-kb teach FILE [--dry-run] [--dir DIR]
+//                                   teaches the base a dialogue
+//   lorintal-kb backup|backups [--dir DIR], lorintal-kb restore SNAPSHOT [--dir DIR]
+//                                   takes, lists and puts back snapshots of the base
 
+#include "BaseSnapshots.h"
 #include "Cp1251.h"
 #include "FileError.h"
+#include "KbBackups.h"
 #include "KbChecker.h"
 #include "KbFiles.h"
+#include "KbReview.h"
 #include "KbStatistics.h"
+#include "KbTeacher.h"
 #include "LineFiles.h"
 #include "ProgramFolder.h"
 #include "ProgramVersion.h"
@@ -23,8 +33,10 @@
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: lorintal-kb check|stats [--dir DIR]
+constexpr const char* kHelp = R"(Usage: lorintal-kb check|stats|review|backup|backups [--dir DIR]
        lorintal-kb print FILE [--dir DIR]
+       lorintal-kb teach FILE [--dry-run] [--dir DIR]
+       lorintal-kb restore SNAPSHOT [--dir DIR]
 Look after a program folder's knowledge base.
 
   check        report what is wrong, by file and line index
@@ -32,6 +44,22 @@ Look after a program folder's knowledge base.
                without a reply
   print FILE   print the lines of a file of the base in UTF-8, one a line;
                FILE as the program names it, e.g. 'Base\Words.Dat'
+  review       go through the learned lines still without a reply, newest
+               first: type a reply to attach it, '-' to delete the line,
+               Enter to skip, 'q' to stop; each change is saved at once
+  review --list
+               only list them, with their line index
+  teach FILE   teach the base a dialogue: plain text, one utterance a line,
+               the speakers taking turns (UTF-8 or Windows-1251), or the
+               program's own Base\Log.Mirtel; each phrase the base does not
+               answer yet gets the reply that followed it
+  teach FILE --dry-run
+               say what teaching would do, and change nothing
+  backup       take a snapshot of Base into Backups (the last 20 are kept)
+  backups      list the snapshots with their sizes and counts
+  restore SNAPSHOT
+               put a snapshot back (a path, or a name that backups lists);
+               the base as it was is snapshotted first
   --dir DIR    the program folder to look at
   --help       display this help and exit
   --version    output version information and exit
@@ -44,8 +72,9 @@ be read or the command line is wrong.
 )";
 
 int usage() {
-    std::cerr << "usage: lorintal-kb check|stats [--dir DIR]\n"
-                 "       lorintal-kb print FILE [--dir DIR]\n"
+    std::cerr << "usage: lorintal-kb check|stats|review|backup|backups [--dir DIR]\n"
+                 "       lorintal-kb print|teach FILE [--dir DIR]\n"
+                 "       lorintal-kb restore SNAPSHOT [--dir DIR]\n"
                  "Try 'lorintal-kb --help' for more information.\n";
     return 2;
 }
@@ -67,16 +96,6 @@ int check(const LineFiles& files) {
     return findings.empty() ? 0 : 1;
 }
 
-// Learned lines still waiting for their first answer: a pattern followed by "^" and nothing.
-int waitingForAnswer(const LineList& words) {
-    int waiting = 0;
-    for (int index = 1; index < words.count(); ++index) {
-        const std::string& line = words.line(index);
-        waiting += !line.empty() && line.back() == '^' && line.find('^', 1) + 1 == line.size();
-    }
-    return waiting;
-}
-
 class PrintedCaptions : public KbStatistics::CaptionSink {
 public:
     void appendToCaption(KbStatistics::MenuItem item, const std::string& suffix) override {
@@ -94,7 +113,7 @@ int stats(const LineFiles& files) {
               << '\n';
     PrintedCaptions captions;
     KbStatistics().T8Tick(RE2, captions);
-    std::cout << "Выученных фраз без ответа: " << waitingForAnswer(words) << '\n';
+    std::cout << "Выученных фраз без ответа: " << KbReview::waitingLines(words).size() << '\n';
     return 0;
 }
 
@@ -117,7 +136,7 @@ int run(int argc, char** argv) {
     }
     std::string file;
     int options = 2;
-    if (command == "print") {
+    if (command == "print" || command == "teach" || command == "restore") {
         if (argc < 3) {
             return usage();
         }
@@ -125,9 +144,16 @@ int run(int argc, char** argv) {
         options = 3;
     }
     std::filesystem::path folder;
+    bool listOnly = false;
+    bool dryRun = false;
     for (int i = options; i < argc; ++i) {
-        if (std::string(argv[i]) == "--dir" && i + 1 < argc) {
+        const std::string option = argv[i];
+        if (option == "--dir" && i + 1 < argc) {
             folder = argv[++i];
+        } else if (option == "--list" && command == "review") {
+            listOnly = true;
+        } else if (option == "--dry-run" && command == "teach") {
+            dryRun = true;
         } else {
             return usage();
         }
@@ -157,8 +183,33 @@ int run(int argc, char** argv) {
         if (command == "print") {
             return print(files, file);
         }
+        if (command == "review") {
+            if (listOnly) {
+                KbReview(files).list(std::cout);
+            } else {
+                KbReview(files).ask(std::cin, std::cout);
+            }
+            return 0;
+        }
+        if (command == "teach") {
+            // The progress bar is for a person watching; a script gets the summary alone.
+            return KbTeacher::command(files, file, dryRun, std::cout,
+                                      ::isatty(STDERR_FILENO) ? &std::cerr : nullptr);
+        }
+        if (command == "backup") {
+            return KbBackups(files).backup(std::cout);
+        }
+        if (command == "backups") {
+            return KbBackups(files).list(std::cout);
+        }
+        if (command == "restore") {
+            return KbBackups(files).restore(file, std::cout);
+        }
     } catch (const FileError& error) {
         std::cerr << cp1251::toUtf8(error.what()) << '\n';
+        return 2;
+    } catch (const BaseSnapshots::Error& error) {
+        std::cerr << "lorintal-kb: " << error.what() << '\n';
         return 2;
     }
     return usage();

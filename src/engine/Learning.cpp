@@ -22,7 +22,6 @@ void Learning::learn(const std::string& UserPhrase, const std::string& echoedPhr
         }
         addToFallbackList(UserPhrase, PrevReply);
     }
-    const std::string newPattern = cp1251::upper(echoedPhrase);
     if (knownPattern(cp1251::upper(UserPhrase))) {
         return;
     }
@@ -30,7 +29,7 @@ void Learning::learn(const std::string& UserPhrase, const std::string& echoedPhr
         // Line 0 is the header, which the lookup never reads: a pattern there would be lost.
         RE2_.lines().append(kbfiles::wordsHeader());
     }
-    RE2_.lines().append(newPattern + "^");
+    RE2_.lines().append(patternLine(echoedPhrase));
     RE2_.save(kbfiles::Words);
     if (PrevReply.empty()) {
         return;
@@ -58,24 +57,30 @@ void Learning::addToFallbackList(const std::string& UserPhrase, const std::strin
 
 bool Learning::knownPattern(const std::string& upperPhrase) {
     RE2_.load(kbfiles::Words);
-    return findPattern(upperPhrase) >= 0;
+    return findPattern(RE2_.lines(), upperPhrase) >= 0;
 }
 
-// The line moves to the end of the file with the answer as its last alternative.
 void Learning::attachAnswer(const std::string& UserPhrase, const std::string& PrevReply) {
     RE2_.load(kbfiles::Words);
-    const int LineIndex = findPattern(cp1251::upper(PrevReply));
+    const int LineIndex = findPattern(RE2_.lines(), cp1251::upper(PrevReply));
     if (LineIndex < 0) {
         return;
     }
-    const std::string line = RE2_.lines().line(LineIndex);
-    RE2_.lines().remove(LineIndex);
-    RE2_.lines().append(line + UserPhrase + ";");
+    attachAnswerAt(RE2_.lines(), LineIndex, UserPhrase);
     RE2_.save(kbfiles::Words);
 }
 
-int Learning::findPattern(const std::string& upperText) const {
-    const LineList& words = RE2_.lines();
+std::string Learning::patternLine(const std::string& echoedPhrase) {
+    return cp1251::upper(echoedPhrase) + "^";
+}
+
+void Learning::attachAnswerAt(LineList& words, int LineIndex, const std::string& answer) {
+    const std::string line = words.line(LineIndex);
+    words.remove(LineIndex);
+    words.append(line + answer + ";");
+}
+
+int Learning::findPattern(const LineList& words, const std::string& upperText) {
     for (int LineIndex = 1; LineIndex < words.count(); ++LineIndex) {
         const std::string& line = words.line(LineIndex);
         if (kbline::separator(line) != kbline::npos && kbline::pattern(line) == upperText) {

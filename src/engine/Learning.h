@@ -22,12 +22,20 @@ public:
     void learn(const std::string& UserPhrase, const std::string& echoedPhrase,
                const std::string& PrevReply);
 
+    // The changes learning makes to the lines of "Base\Words.Dat", for whoever teaches the base
+    // outside a turn (the tools) and must leave it as a turn would.
+    // A new pattern line: the echoed phrase upper-cased, then "^", still without a reply.
+    static std::string patternLine(const std::string& echoedPhrase);
+    // The line moves to the end of the file with the answer as its last alternative.
+    static void attachAnswerAt(LineList& words, int LineIndex, const std::string& answer);
+    // The first line from line 1 whose pattern is upperText, or -1.
+    static int findPattern(const LineList& words, const std::string& upperText);
+
 private:
     bool inFallbackList(const std::string& UserPhrase) const;
     void addToFallbackList(const std::string& UserPhrase, const std::string& PrevReply);
     bool knownPattern(const std::string& upperPhrase);
     void attachAnswer(const std::string& UserPhrase, const std::string& PrevReply);
-    int findPattern(const std::string& upperText) const;
 
     WorkList& RE2_;
     Random& random_;
