@@ -28,7 +28,7 @@ static bool cannotBegin(const std::string& line, const PatternScan& phrase) {
 }
 
 // The first line, in file order, that matches: of the candidates the index gives, or of every line
-// when there is no index.
+// when it gives none.
 template <typename Matches>
 static std::optional<int> firstMatching(const LineList& words,
                                         const std::optional<std::vector<int>>& candidates,
@@ -51,10 +51,7 @@ static std::optional<int> firstMatching(const LineList& words,
 
 std::optional<int> MainLookup::wholePatternPass(const PatternScan& phrase) {
     const auto index = RE2_.loadIndexed(kbfiles::Words);
-    std::optional<std::vector<int>> candidates;
-    if (index) {
-        candidates = index->wholePatternCandidates(phrase.upper());
-    }
+    const auto candidates = index ? index->wholePatternCandidates(phrase.upper()) : std::nullopt;
     return firstMatching(RE2_.lines(), candidates, [&phrase](const std::string& line) {
         if (cannotBegin(line, phrase)) {
             return false;
@@ -67,10 +64,7 @@ std::optional<int> MainLookup::wholePatternPass(const PatternScan& phrase) {
 
 std::optional<int> MainLookup::wordByWordPass(const PatternScan& phrase) {
     const auto index = RE2_.loadIndexed(kbfiles::Words);
-    std::optional<std::vector<int>> candidates;
-    if (index) {
-        candidates = index->wordByWordCandidates(phrase.upper());
-    }
+    const auto candidates = index ? index->wordByWordCandidates(phrase.upper()) : std::nullopt;
     return firstMatching(RE2_.lines(), candidates, [&phrase](const std::string& line) {
         return kbline::answers(line) && wordsFound(kbline::pattern(line), phrase);
     });

@@ -67,7 +67,11 @@ PatternIndex::Words PatternIndex::buildWords(const LineList& lines) {
     return {SubstringTable(entries), std::move(wordless)};
 }
 
-std::vector<int> PatternIndex::wholePatternCandidates(std::string_view upperPhrase) const {
+std::optional<std::vector<int>>
+PatternIndex::wholePatternCandidates(std::string_view upperPhrase) const {
+    if (!wholePatterns_ && ++wholePatternAskings_ < 2) {
+        return std::nullopt;
+    }
     if (!wholePatterns_) {
         wholePatterns_.emplace(buildWholePatterns(lines_));
     }
@@ -76,7 +80,11 @@ std::vector<int> PatternIndex::wholePatternCandidates(std::string_view upperPhra
     return inFileOrder(std::move(lines));
 }
 
-std::vector<int> PatternIndex::wordByWordCandidates(std::string_view upperPhrase) const {
+std::optional<std::vector<int>>
+PatternIndex::wordByWordCandidates(std::string_view upperPhrase) const {
+    if (!words_ && ++wordAskings_ < 2) {
+        return std::nullopt;
+    }
     if (!words_) {
         words_.emplace(buildWords(lines_));
     }

@@ -14,15 +14,17 @@
 // had scanned every line; the scan is stricter than plain occurrence ("КОТ" is not found in
 // "ККОТ"), which only makes some candidates fail.
 //
-// Each half is built on its first use and kept with the lines it was built from; a changed file
-// comes with a new index.
+// The index is kept with the lines it was made from, and a changed file comes with a new one. Each
+// half is built only when it is asked for the second time: while the program learns, the file
+// changes every turn, and building for a single lookup would cost more than the scan it spares.
+// Until then the answer is nothing, and the lookup scans every line.
 class PatternIndex {
 public:
     explicit PatternIndex(LineList lines) : lines_(std::move(lines)) {}
 
     // Both take the phrase upper-cased, and give line numbers from 1 on, in file order.
-    std::vector<int> wholePatternCandidates(std::string_view upperPhrase) const;
-    std::vector<int> wordByWordCandidates(std::string_view upperPhrase) const;
+    std::optional<std::vector<int>> wholePatternCandidates(std::string_view upperPhrase) const;
+    std::optional<std::vector<int>> wordByWordCandidates(std::string_view upperPhrase) const;
 
 private:
     struct Words {
@@ -34,6 +36,8 @@ private:
     static Words buildWords(const LineList& lines);
 
     LineList lines_;
+    mutable int wholePatternAskings_ = 0;
+    mutable int wordAskings_ = 0;
     mutable std::optional<SubstringTable> wholePatterns_;
     mutable std::optional<Words> words_;
 };

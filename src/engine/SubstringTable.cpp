@@ -39,6 +39,7 @@ SubstringTable::SubstringTable(const std::vector<Entry>& entries) {
     slots_.resize(capacity);
     filter_.resize(capacity * kFilterBitsPerSlot / 64 + 1);
     links_.reserve(entries.size());
+    std::vector<bool> hasLength;
     // Lines are linked last first, so each chain is walked in file order.
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
         const std::uint64_t h = hash(entry->text);
@@ -51,10 +52,16 @@ SubstringTable::SubstringTable(const std::vector<Entry>& entries) {
         slots_[slot].hash = h;
         links_.push_back({entry->line, slots_[slot].first});
         slots_[slot].first = static_cast<int>(links_.size()) - 1;
-        lengths_.push_back(entry->text.size());
+        if (entry->text.size() >= hasLength.size()) {
+            hasLength.resize(entry->text.size() + 1);
+        }
+        hasLength[entry->text.size()] = true;
     }
-    std::sort(lengths_.begin(), lengths_.end());
-    lengths_.erase(std::unique(lengths_.begin(), lengths_.end()), lengths_.end());
+    for (std::size_t length = 1; length < hasLength.size(); ++length) {
+        if (hasLength[length]) {
+            lengths_.push_back(length);
+        }
+    }
 }
 
 std::size_t SubstringTable::slotOf(std::uint64_t hash) const {
