@@ -213,6 +213,9 @@ void LearningFloorDurable(benchmark::State& state) {
 // The console's report, then each turn over its floors.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // In colour on a terminal only, so that a saved report stays plain text.
+    RatioReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
