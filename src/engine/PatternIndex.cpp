@@ -17,7 +17,7 @@ std::vector<int> inFileOrder(std::vector<int> lines) {
 
 SubstringTable PatternIndex::buildWholePatterns(const LineList& lines) {
     std::vector<SubstringTable::Entry> entries;
-    entries.reserve(lines.lines().size());
+    entries.reserve(static_cast<std::size_t>(lines.count()));
     for (int index = 1; index < lines.count(); ++index) {
         const std::string& line = lines.line(index);
         if (kbline::answers(line)) {
@@ -28,15 +28,15 @@ SubstringTable PatternIndex::buildWholePatterns(const LineList& lines) {
 }
 
 // Every word of a pattern must stand in the phrase for its line to match, so one word is enough to
-// find the line by: the word fewest lines hold.
+// find the line by: the word the patterns of the base use least.
 PatternIndex::Words PatternIndex::buildWords(const LineList& lines) {
-    std::unordered_map<std::uint64_t, int> linesHolding;
-    linesHolding.reserve(lines.lines().size() * 2);
+    std::unordered_map<std::uint64_t, int> uses;
+    uses.reserve(static_cast<std::size_t>(lines.count()) * 2);
     for (int index = 1; index < lines.count(); ++index) {
         const std::string& line = lines.line(index);
         if (kbline::answers(line)) {
             kbline::everyWord(kbline::pattern(line), [&](std::string_view word) {
-                ++linesHolding[SubstringTable::hash(word)];
+                ++uses[SubstringTable::hash(word)];
                 return true;
             });
         }
@@ -51,10 +51,10 @@ PatternIndex::Words PatternIndex::buildWords(const LineList& lines) {
         std::string_view rarest;
         int fewest = 0;
         kbline::everyWord(kbline::pattern(line), [&](std::string_view word) {
-            const int holding = linesHolding[SubstringTable::hash(word)];
-            if (rarest.empty() || holding < fewest) {
+            const int used = uses.find(SubstringTable::hash(word))->second;
+            if (rarest.empty() || used < fewest) {
                 rarest = word;
-                fewest = holding;
+                fewest = used;
             }
             return true;
         });
