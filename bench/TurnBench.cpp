@@ -80,7 +80,8 @@ std::vector<std::string> generatedBase(int lines) {
     for (int i = 1; i < lines; ++i) {
         const std::string n = std::to_string(i);
         if (i % 10 == 0) {
-            base.push_back(cp("_" + patternOf(i) + "^Продолжение номер " + n + ".;Дальше.;"));
+            base.push_back(cp(std::string("_").append(patternOf(i)) + "^Продолжение номер " + n +
+                              ".;Дальше.;"));
         } else {
             base.push_back(cp(patternOf(i) + "^Ответ номер " + n + ", про это.;Второй ответ.;" +
                               "Третий ответ?;"));
