@@ -2,7 +2,8 @@
 // beside its floor: reading and writing the same bytes, with plain read() and write(), as many
 // times as the turn loads and saves "Base\Words.Dat". LearningFloorDurable saves those bytes the
 // way the program does (flushed to disk and renamed into place), which shows what the turn costs
-// beyond making its saves survive a crash.
+// beyond making its saves survive a crash. At the end every turn is set against its floors, as the
+// ratio of their times (medians when run with repetitions).
 
 #include "Cp1251.h"
 #include "LineFiles.h"
@@ -15,6 +16,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -78,7 +80,8 @@ std::vector<std::string> generatedBase(int lines) {
     for (int i = 1; i < lines; ++i) {
         const std::string n = std::to_string(i);
         if (i % 10 == 0) {
-            base.push_back(cp("_" + patternOf(i) + "^Продолжение номер " + n + ".;Дальше.;"));
+            base.push_back(cp(std::string("_").append(patternOf(i)) + "^Продолжение номер " + n +
+                              ".;Дальше.;"));
         } else {
             base.push_back(cp(patternOf(i) + "^Ответ номер " + n + ", про это.;Второй ответ.;" +
                               "Третий ответ?;"));
@@ -208,6 +211,57 @@ void LearningFloorDurable(benchmark::State& state) {
     floorFor(state, 4, 2, true);
 }
 
+// The console's report, then each turn over its floors.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    // In colour on a terminal only, so that a saved report stays plain text.
+    RatioReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+            if (single || run.aggregate_name == "median") {
+                times_[run.run_name.function_name][run.run_name.args] = {
+                    run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(), run.time_unit};
+            }
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::FILE* out = stdout;
+        std::fprintf(out, "\n%-16s %-22s %8s %12s %12s %9s %9s\n", "turn", "floor", "lines",
+                     "turn (cpu)", "floor (cpu)", "ratio", "ratio (real)");
+        ratios(out, "MatchingTurn", "MatchingFloor");
+        ratios(out, "LearningTurn", "LearningFloor");
+        ratios(out, "LearningTurn", "LearningFloorDurable");
+    }
+
+private:
+    struct Time {
+        double real = 0;
+        double cpu = 0;
+        benchmark::TimeUnit unit = benchmark::kMillisecond;
+    };
+
+    void ratios(std::FILE* out, const std::string& turn, const std::string& floor) {
+        for (const auto& [lines, turnTime] : times_[turn]) {
+            const auto floorTime = times_[floor].find(lines);
+            if (floorTime == times_[floor].end()) {
+                continue;
+            }
+            const Time& f = floorTime->second;
+            std::fprintf(
+                out, "%-16s %-22s %8s %9.3f %s %9.3f %s %9.2f %9.2f\n", turn.c_str(), floor.c_str(),
+                lines.c_str(), turnTime.cpu, benchmark::GetTimeUnitString(turnTime.unit), f.cpu,
+                benchmark::GetTimeUnitString(f.unit), turnTime.cpu / f.cpu, turnTime.real / f.real);
+        }
+    }
+
+    std::map<std::string, std::map<std::string, Time>> times_;
+};
+
 } // namespace
 
 BENCHMARK(MatchingFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -216,4 +270,13 @@ BENCHMARK(LearningFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kM
 BENCHMARK(LearningFloorDurable)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(LearningTurn)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
+          libxxhash-dev qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
           fonts-liberation2 fonts-dejavu-core qt6-translations-l10n dpkg-dev file lintian
           desktop-file-utils appstream zlib1g-dev "$@")
 missing=()

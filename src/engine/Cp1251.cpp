@@ -17,29 +17,9 @@ constexpr std::array<char16_t, 64> kUpperHalf = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // B8
 };
 
-// Small/capital pairs among 0x80..0xBF (the Cyrillic letters of other Slavic alphabets and ё).
-struct CasePair {
-    unsigned char small;
-    unsigned char capital;
-};
-constexpr std::array<CasePair, 15> kUpperHalfPairs = {{
-    {0x90, 0x80},
-    {0x83, 0x81},
-    {0x9A, 0x8A},
-    {0x9C, 0x8C},
-    {0x9D, 0x8D},
-    {0x9E, 0x8E},
-    {0x9F, 0x8F},
-    {0xA2, 0xA1},
-    {0xBC, 0xA3},
-    {0xB4, 0xA5},
-    {0xB8, 0xA8},
-    {0xBA, 0xAA},
-    {0xB3, 0xB2},
-    {0xBF, 0xAF},
-    {0xBE, 0xBD},
-}};
-
+// The letters that have a case in the program: Latin a-z, Cyrillic а-я and ё. The other Cyrillic
+// letters of the code page (і, ї, є, ґ, ў and the rest) are left as they are, so a phrase matches
+// a pattern holding them only as written.
 struct CaseTables {
     std::array<unsigned char, 256> upper{};
     std::array<unsigned char, 256> lower{};
@@ -57,9 +37,7 @@ struct CaseTables {
         for (int c = 0xE0; c <= 0xFF; ++c) {
             pair(c, c - 0x20);
         }
-        for (const CasePair& p : kUpperHalfPairs) {
-            pair(p.small, p.capital);
-        }
+        pair(0xB8, 0xA8); // ё, Ё
     }
 };
 

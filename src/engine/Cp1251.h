@@ -7,8 +7,10 @@
 // byte string in this code page, one character a byte; Unicode appears only at the edges.
 namespace cp1251 {
 
-// Letter case by the code page: Latin a-z, Cyrillic а-я, ё and the other Cyrillic letters of the
-// code page that have a capital. Every other byte stays as it is.
+// Letter case as the program has it: Latin a-z, Cyrillic а-я and ё, and no other letter (і, ї, є,
+// ґ, ў and the other Cyrillic letters of the code page stay as they are). Every byte not listed
+// stays as it is. Matching, the guard lists, the repeat test, learning and the completion lookup
+// all upper-case by this.
 char toUpper(char c);
 char toLower(char c);
 std::string upper(std::string_view text);

@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-// What a file held, without its bytes: its size and a 128-bit digest of every piece of it. A load
-// reads the file whole as it stands and digests each piece while it is still in the processor's
-// cache; when every piece agrees with the file last read or written there, the lines made from
-// that file are handed out again instead of parsing the same bytes anew. An accidental change that
-// keeps every digest is a chance of one in 2^128 per piece.
+// What a file held, without its bytes: its size and a 128-bit digest (XXH3) of every piece of it. A
+// load reads the file whole as it stands and digests each piece while it is still in the
+// processor's cache; when every piece agrees with the file last read or written there, the lines
+// made from that file are handed out again instead of parsing the same bytes anew. An accidental
+// change that keeps every digest is a chance of about one in 2^128 per piece.
 class Fingerprint {
 public:
     static constexpr std::size_t kPiece = 256 * 1024;

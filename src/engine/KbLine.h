@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,20 @@ bool answers(std::string_view line, std::size_t patternStart = 0);
 // The text from patternStart up to the separator (the whole text after patternStart when there is
 // no separator).
 std::string_view pattern(std::string_view line, std::size_t patternStart = 0);
+
+// Calls take(word) for each word of a pattern in order, the runs between spaces (empty ones left
+// out), for as long as take returns true. Returns whether every word was taken.
+template <typename Take> bool everyWord(std::string_view pattern, Take take) {
+    std::size_t start = 0;
+    while (start < pattern.size()) {
+        const std::size_t space = std::min(pattern.find(' ', start), pattern.size());
+        if (space > start && !take(pattern.substr(start, space - start))) {
+            return false;
+        }
+        start = space + 1;
+    }
+    return true;
+}
 
 // Number of ";" anywhere in the line: the number of alternatives to choose from.
 int alternativeCount(std::string_view line);

@@ -46,9 +46,10 @@ std::optional<std::size_t> readPiece(int fd, std::string& piece) {
     return done;
 }
 
-// Reads the whole file, piece by piece, against what was known of it. A file that is the same
-// costs the reading alone; one that differs is read again whole into `fresh`, with its
-// fingerprint into `print`.
+// Reads the whole file, piece by piece, against what was known of it. While every piece agrees
+// with the known fingerprint only the digests are made, so a file that is the same costs the
+// reading alone. From the first piece that differs (or at once, when the size does) the file is
+// read again from its start into `fresh`, with its fingerprint into `print`.
 ReadResult readComparing(int fd, const Fingerprint& known, std::string& piece, std::string& fresh,
                          Fingerprint& print) {
     struct stat info {};
@@ -56,41 +57,39 @@ ReadResult readComparing(int fd, const Fingerprint& known, std::string& piece, s
         return ReadResult::Failed;
     }
     piece.resize(Fingerprint::kPiece);
-    if (static_cast<std::size_t>(info.st_size) == known.size()) {
-        std::size_t index = 0;
-        for (;;) {
-            const auto got = readPiece(fd, piece);
-            if (!got) {
-                return ReadResult::Failed;
-            }
-            if (*got == 0) {
-                if (index == known.pieces().size()) {
-                    return ReadResult::Same;
-                }
-                break;
-            }
-            if (index >= known.pieces().size() ||
-                Fingerprint::digest({piece.data(), *got}) != known.pieces()[index]) {
-                break;
-            }
-            ++index;
-        }
-        if (::lseek(fd, 0, SEEK_SET) != 0) {
-            return ReadResult::Failed;
-        }
-    }
-    fresh.clear();
-    fresh.reserve(static_cast<std::size_t>(info.st_size));
+    const std::size_t size = static_cast<std::size_t>(info.st_size);
+    bool comparing = size == known.size();
+    std::size_t index = 0;
     for (;;) {
         const auto got = readPiece(fd, piece);
         if (!got) {
             return ReadResult::Failed;
         }
-        if (*got == 0) {
+        const std::string_view bytes(piece.data(), *got);
+        if (comparing) {
+            const std::size_t count = known.pieces().size();
+            if (bytes.empty() && index == count) {
+                return ReadResult::Same;
+            }
+            if (!bytes.empty() && index < count &&
+                Fingerprint::digest(bytes) == known.pieces()[index]) {
+                ++index;
+                continue;
+            }
+            comparing = false;
+            if (::lseek(fd, 0, SEEK_SET) != 0) {
+                return ReadResult::Failed;
+            }
+            continue;
+        }
+        if (bytes.empty()) {
             return ReadResult::Changed;
         }
-        print.add({piece.data(), *got});
-        fresh.append(piece.data(), *got);
+        if (fresh.empty()) {
+            fresh.reserve(size);
+        }
+        print.add(bytes);
+        fresh.append(bytes);
     }
 }
 
@@ -172,12 +171,14 @@ bool replaceAtomically(const fs::path& target, const std::function<bool(int)>& w
 
 } // namespace
 
+struct LineFiles::KnownFile {
+    Fingerprint print;
+    LineList lines;
+    std::shared_ptr<const PatternIndex> index; // made on first asking
+};
+
 struct LineFiles::Memory {
-    struct Entry {
-        Fingerprint print;
-        LineList lines;
-    };
-    std::unordered_map<std::string, Entry> files;
+    std::unordered_map<std::string, KnownFile> files;
     std::string piece;
 };
 
@@ -202,13 +203,14 @@ LineList LineFiles::parse(std::string_view bytes) {
 
 // Only regular files are read: a named pipe or a device in place of a base file would make the
 // program wait for ever, so the file is opened without blocking and refused unless regular.
-LineList LineFiles::load(const std::string& name) const {
+// Returns what is known of the file from now on, or null for a file too large to keep.
+LineFiles::KnownFile* LineFiles::loadKnown(const std::string& name, LineList& lines) const {
     const fs::path path = resolver_.resolve(name);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         throw FileError::cannotOpen(name);
     }
-    Memory::Entry& known = memory_->files[path.string()];
+    KnownFile& known = memory_->files[path.string()];
     std::string fresh;
     Fingerprint print;
     const ReadResult result = readComparing(fd, known.print, memory_->piece, fresh, print);
@@ -218,22 +220,40 @@ LineList LineFiles::load(const std::string& name) const {
         throw FileError::cannotOpen(name);
     case ReadResult::Changed:
         try {
-            LineList lines = parse(fresh);
-            if (fresh.size() > kKeptLinesLimit) {
-                memory_->files.erase(path.string());
-                return lines;
-            }
-            known.lines = std::move(lines);
+            lines = parse(fresh);
         } catch (const RtfDamage& damage) {
             memory_->files.erase(path.string());
             throw FileError::damaged(name, damage.offset());
         }
-        known.print = std::move(print);
-        break;
+        if (fresh.size() > kKeptLinesLimit) {
+            memory_->files.erase(path.string());
+            return nullptr;
+        }
+        known = {std::move(print), lines, nullptr};
+        return &known;
     case ReadResult::Same:
         break;
     }
-    return known.lines;
+    lines = known.lines;
+    return &known;
+}
+
+LineList LineFiles::load(const std::string& name) const {
+    LineList lines;
+    loadKnown(name, lines);
+    return lines;
+}
+
+LineFiles::Indexed LineFiles::loadIndexed(const std::string& name) const {
+    Indexed loaded;
+    KnownFile* known = loadKnown(name, loaded.lines);
+    if (known != nullptr) {
+        if (!known->index) {
+            known->index = std::make_shared<const PatternIndex>(known->lines);
+        }
+        loaded.index = known->index;
+    }
+    return loaded;
 }
 
 void LineFiles::save(const std::string& name, const LineList& lines) const {
@@ -254,5 +274,5 @@ void LineFiles::save(const std::string& name, const LineList& lines) const {
         memory_->files.erase(path.string());
         return;
     }
-    memory_->files[path.string()] = {std::move(print), lines};
+    memory_->files[path.string()] = {std::move(print), lines, nullptr};
 }

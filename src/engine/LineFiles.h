@@ -3,6 +3,7 @@
 #include "BaseLock.h"
 #include "LineList.h"
 #include "PathResolver.h"
+#include "PatternIndex.h"
 
 #include <chrono>
 #include <memory>
@@ -25,6 +26,15 @@ public:
     // an RTF document that cannot be read whole (the error then tells the byte where reading
     // stopped).
     LineList load(const std::string& name) const;
+
+    struct Indexed {
+        LineList lines;
+        // Null for a file too large to keep its lines between loads.
+        std::shared_ptr<const PatternIndex> index;
+    };
+    // As load, with the index of the lines' patterns. The index is kept with the lines and made
+    // anew only when the file has changed, so that asking again costs nothing.
+    Indexed loadIndexed(const std::string& name) const;
     // Throws FileError "Cannot create file <name>": also when the file is marked read-only, or is
     // a link that leads nowhere. A link to a file is saved through: the file it leads to is
     // replaced and the link stays.
@@ -43,6 +53,9 @@ public:
 
 private:
     struct Memory;
+    struct KnownFile;
+
+    KnownFile* loadKnown(const std::string& name, LineList& lines) const;
 
     PathResolver resolver_;
     std::shared_ptr<Memory> memory_;

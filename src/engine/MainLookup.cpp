@@ -27,53 +27,56 @@ static bool cannotBegin(const std::string& line, const PatternScan& phrase) {
     return line.size() >= 2 && line[1] != '^' && !phrase.holdsPair(line[0], line[1]);
 }
 
-std::optional<int> MainLookup::wholePatternPass(const PatternScan& phrase) {
-    RE2_.load(kbfiles::Words);
-    const LineList& words = RE2_.lines();
-    for (int LineIndex = 1; LineIndex < words.count(); ++LineIndex) {
-        const std::string& line = words.line(LineIndex);
-        if (cannotBegin(line, phrase)) {
-            continue;
+// The first line, in file order, that matches: of the candidates the index gives, or of every line
+// when it gives none.
+template <typename Matches>
+static std::optional<int> firstMatching(const LineList& words,
+                                        const std::optional<std::vector<int>>& candidates,
+                                        Matches matches) {
+    if (candidates) {
+        for (const int LineIndex : *candidates) {
+            if (matches(words.line(LineIndex))) {
+                return LineIndex;
+            }
         }
-        const std::size_t separator = kbline::separator(line);
-        if (separator != kbline::npos && separator + 1 < line.size() &&
-            phrase.find(std::string_view(line).substr(0, separator))) {
+        return std::nullopt;
+    }
+    for (int LineIndex = 1; LineIndex < words.count(); ++LineIndex) {
+        if (matches(words.line(LineIndex))) {
             return LineIndex;
         }
     }
     return std::nullopt;
 }
 
-std::optional<int> MainLookup::wordByWordPass(const PatternScan& phrase) {
-    RE2_.load(kbfiles::Words);
-    const LineList& words = RE2_.lines();
-    for (int LineIndex = 1; LineIndex < words.count(); ++LineIndex) {
-        const std::string& line = words.line(LineIndex);
-        if (kbline::answers(line) && wordsFound(kbline::pattern(line), phrase)) {
-            return LineIndex;
+std::optional<int> MainLookup::wholePatternPass(const PatternScan& phrase) {
+    const auto index = RE2_.loadIndexed(kbfiles::Words);
+    const auto candidates = index ? index->wholePatternCandidates(phrase.upper()) : std::nullopt;
+    return firstMatching(RE2_.lines(), candidates, [&phrase](const std::string& line) {
+        if (cannotBegin(line, phrase)) {
+            return false;
         }
-    }
-    return std::nullopt;
+        const std::size_t separator = kbline::separator(line);
+        return separator != kbline::npos && separator + 1 < line.size() &&
+               phrase.find(std::string_view(line).substr(0, separator)).has_value();
+    });
+}
+
+std::optional<int> MainLookup::wordByWordPass(const PatternScan& phrase) {
+    const auto index = RE2_.loadIndexed(kbfiles::Words);
+    const auto candidates = index ? index->wordByWordCandidates(phrase.upper()) : std::nullopt;
+    return firstMatching(RE2_.lines(), candidates, [&phrase](const std::string& line) {
+        return kbline::answers(line) && wordsFound(kbline::pattern(line), phrase);
+    });
 }
 
 bool MainLookup::wordsFound(std::string_view pattern, const PatternScan& phrase) {
     std::size_t CharPos = 0;
-    std::size_t start = 0;
-    while (start <= pattern.size()) {
-        const std::size_t space = pattern.find(' ', start);
-        const std::string_view word = pattern.substr(
-            start, space == std::string_view::npos ? std::string_view::npos : space - start);
-        if (!word.empty()) {
-            const auto end = phrase.find(word, CharPos);
-            if (!end) {
-                return false;
-            }
+    return kbline::everyWord(pattern, [&](std::string_view word) {
+        const auto end = phrase.find(word, CharPos);
+        if (end) {
             CharPos = *end;
         }
-        if (space == std::string_view::npos) {
-            break;
-        }
-        start = space + 1;
-    }
-    return true;
+        return end.has_value();
+    });
 }

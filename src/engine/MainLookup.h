@@ -24,10 +24,12 @@ public:
 
     std::optional<Answer> find(std::string_view phrase);
 
+    // Whether every word of the pattern stands in the phrase, each after the one before.
+    static bool wordsFound(std::string_view pattern, const PatternScan& phrase);
+
 private:
     std::optional<int> wholePatternPass(const PatternScan& phrase);
     std::optional<int> wordByWordPass(const PatternScan& phrase);
-    static bool wordsFound(std::string_view pattern, const PatternScan& phrase);
 
     WorkList& RE2_;
     Random& random_;

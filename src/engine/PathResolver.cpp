@@ -50,6 +50,21 @@ fs::path matchPart(const fs::path& dir, const std::string& part) {
     return exact;
 }
 
+// The folder above. The step is taken on the path as written, as for the names, once the path is
+// made whole: absolute, without "." or ".." inside and without a final separator, so that ".."
+// from "/a/b/" is "/a" and from "." the folder above the current one. The root is its own parent.
+fs::path folderAbove(const fs::path& path) {
+    std::error_code error;
+    fs::path whole = fs::absolute(path, error).lexically_normal();
+    if (error) {
+        return path.parent_path();
+    }
+    if (!whole.has_filename()) {
+        whole = whole.parent_path();
+    }
+    return whole.parent_path();
+}
+
 } // namespace
 
 fs::path PathResolver::resolve(const std::string& name) const {
@@ -61,7 +76,7 @@ fs::path PathResolver::resolve(const std::string& name) const {
         rest.remove_prefix(2);
     }
     for (const std::string& part : splitParts(rest)) {
-        path = part == ".." ? path.parent_path() : matchPart(path, part);
+        path = part == ".." ? folderAbove(path) : matchPart(path, part);
     }
     return path;
 }

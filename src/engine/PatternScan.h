@@ -22,6 +22,9 @@ public:
     // Positions are 0-based. Returns the position just past the pattern's last character.
     std::optional<std::size_t> find(std::string_view pattern, std::size_t from = 0) const;
 
+    // The phrase upper-cased, as the scan compares it.
+    const std::string& upper() const { return upper_; }
+
     // Whether the two characters stand side by side somewhere in the phrase: a pattern that begins
     // with them can match only then.
     bool holdsPair(char first, char second) const {

@@ -15,6 +15,13 @@ public:
 
     void load(const std::string& name) { lines_ = files_.load(name); }
     void save(const std::string& name) const { files_.save(name, lines_); }
+    // Loads the file and gives the index of the patterns of the lines now held; null when the
+    // file is too large to keep one.
+    std::shared_ptr<const PatternIndex> loadIndexed(const std::string& name) {
+        LineFiles::Indexed loaded = files_.loadIndexed(name);
+        lines_ = std::move(loaded.lines);
+        return std::move(loaded.index);
+    }
 
     // Loads the file and draws one of its lines, line 0 included: the reply files' way of choosing.
     // An empty file gives empty text. Returns the index drawn.

@@ -26,11 +26,21 @@ TEST(Cp1251, CodePageAgreesWithTheSystemConverterForEveryByte) {
     iconv_close(toUtf8);
 }
 
-TEST(Cp1251, LetterCaseFollowsTheCodePage) {
-    EXPECT_EQ(cp1251::upper(cp("привет, Ёжик! abc xyz ёЁ 123 ўіїєґ")),
-              cp("ПРИВЕТ, ЁЖИК! ABC XYZ ЁЁ 123 ЎІЇЄҐ"));
-    EXPECT_EQ(cp1251::lower(cp("ПРИВЕТ ЁЖИК ABC ЎІЇЄҐ")), cp("привет ёжик abc ўіїєґ"));
-    EXPECT_EQ(cp1251::upper(cp("«№ 5» — µ")), cp("«№ 5» — µ"));
+TEST(Cp1251, LetterCaseCoversLatinRussianAndYoOnly) {
+    const std::string small = cp("abcdefghijklmnopqrstuvwxyzабвгдеёжзийклмнопрстуфхцчшщъыьэюя");
+    const std::string capital = cp("ABCDEFGHIJKLMNOPQRSTUVWXYZАБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
+    EXPECT_EQ(cp1251::upper(small), capital);
+    EXPECT_EQ(cp1251::lower(capital), small);
+    // Every other byte, the other Cyrillic letters of the code page among them, keeps its case.
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        if (small.find(c) == std::string::npos && capital.find(c) == std::string::npos) {
+            EXPECT_EQ(cp1251::toUpper(c), c) << byte;
+            EXPECT_EQ(cp1251::toLower(c), c) << byte;
+        }
+    }
+    EXPECT_EQ(cp1251::upper(cp("їжак ўіїєґђѓљњќћџ")), cp("їЖАК ўіїєґђѓљњќћџ"));
+    EXPECT_EQ(cp1251::lower(cp("ЇЖАК ЎІЇЄҐЂЃЉЊЌЋЏ")), cp("Їжак ЎІЇЄҐЂЃЉЊЌЋЏ"));
 }
 
 TEST(Cp1251, RussianCapitalTouchesOnlyTheThirtyThreeLetters) {

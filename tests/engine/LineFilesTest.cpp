@@ -24,6 +24,32 @@ TEST(PathResolver, FindsFilesWhateverTheirLetterCase) {
     EXPECT_EQ(resolver.resolve(".\\base\\.\\WORDS.DAT"), folder.path() / "base/words.dat");
 }
 
+TEST(PathResolver, TwoDotsStepUpOneFolder) {
+    TempFolder temp;
+    temp.write("prog/base/words.dat", "x");
+    const fs::path prog = temp.path() / "prog";
+    const struct {
+        fs::path folder;
+        const char* name;
+        fs::path expected;
+    } cases[] = {
+        {prog, "Base\\..\\Words.Dat", prog / "Words.Dat"},
+        {prog, "..\\Txt.Dat", temp.path() / "Txt.Dat"},
+        {prog, "..\\prog\\BASE\\WORDS.DAT", prog / "base/words.dat"},
+        {prog, "Base\\x\\..\\..\\Txt.Dat", prog / "Txt.Dat"},
+        {prog, "D:\\..\\Txt.Dat", temp.path() / "Txt.Dat"},   // the drive dropped, from the folder
+        {prog / "", "..\\Txt.Dat", temp.path() / "Txt.Dat"}, // a folder ending in a separator
+        {prog / ".", "..\\Txt.Dat", temp.path() / "Txt.Dat"},
+        {"/", "..\\..\\tmp", "/tmp"}, // the root is its own parent
+        {prog, "/tmp/../x.dat", "/x.dat"},
+        {prog, "/../x.dat", "/x.dat"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder.string() + " + " + c.name);
+        EXPECT_EQ(PathResolver(c.folder).resolve(c.name), c.expected);
+    }
+}
+
 TEST(PathResolver, CyrillicNamesMatchAcrossCodePages) {
     TempFolder folder;
     folder.write("Обмен.txt", "x");
@@ -118,7 +144,8 @@ TEST(LineFiles, AFailedSaveReportsTheFileAndKeepsTheOldContent) {
 TEST(LineFiles, EveryLoadSeesTheFileAsItStandsNow) {
     TempFolder folder;
     const LineFiles files{PathResolver(folder.path())};
-    // Larger than one piece of reading, so a change deep inside is seen as well as one at the start.
+    // Larger than one piece of reading, so a change deep inside is seen as well as one at the
+    // start.
     std::vector<std::string> lines(40000, cp("ПРИВЕТ^Привет!;"));
     files.save("W.Dat", LineList(lines));
     EXPECT_TRUE(files.load("W.Dat").lines() == lines);

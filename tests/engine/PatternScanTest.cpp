@@ -24,6 +24,9 @@ TEST(PatternScan, FindsAnUnbrokenRunOfThePatternInTheUpperCasedPhrase) {
         {"ГАД.", "Гадость.", 0, std::nullopt},
         {"АБВ", "аб", 0, std::nullopt},
         {"Ё", "ёжик", 0, 1},
+        {"ЇЖАК", "їжак", 0, std::nullopt}, // only a-z, а-я and ё are upper-cased
+        {"ЇЖАК", "Їжак", 0, 4},
+        {"HELLO", "hello", 0, 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.pattern) + " in " + c.phrase);

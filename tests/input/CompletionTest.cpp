@@ -84,10 +84,11 @@ TEST_F(CompletionTest, LookupFindsTheFirstEntryBeginningWithTheLastWord) {
         std::string suggestion;
         int index;
     } cases[] = {
-        {{"ПРИВЕТ"}, "ПРИ", "ПРИВЕТ", "ВЕТ", 0},                   // shown as stored
-        {{"привет"}, "пРи", "привет", "вет", 0},                   // case does not matter
-        {{"ЁЖИК"}, "ёж", "ЁЖИК", "ИК", 0},                         // ё has its capital too
-        {{"Hello"}, "hE", "Hello", "llo", 0},                      // Latin letters as well
+        {{"ПРИВЕТ"}, "ПРИ", "ПРИВЕТ", "ВЕТ", 0},   // shown as stored
+        {{"привет"}, "пРи", "привет", "вет", 0},   // case does not matter
+        {{"ЁЖИК"}, "ёж", "ЁЖИК", "ИК", 0},         // ё has its capital too
+        {{"Hello"}, "hE", "Hello", "llo", 0},      // Latin letters as well
+        {{"Їжак", "їжак"}, "ї", "їжак", "жак", 1}, // other Cyrillic letters only as written
         {{"", "п", "пр", "привет"}, "при", "привет", "вет", 3},    // empty and short entries passed
         {{" привет", ",привет", ".привет"}, "при", kNone, "", -1}, // a leading separator hides
         {{"как дела"}, "ну,ка", "как дела", "к дела", 0}, // the word after the last separator
