@@ -2,9 +2,9 @@
 // without finding a match (the longest a keystroke can make the lookup take), and the switch that
 // reads the dictionary file.
 
-#include "Completion.h"
-#include "Cp1251.h"
-#include "LineFiles.h"
+#include "engine/Cp1251.h"
+#include "engine/LineFiles.h"
+#include "input/Completion.h"
 
 #include <benchmark/benchmark.h>
 

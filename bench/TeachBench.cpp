@@ -4,10 +4,10 @@
 // write(). TeachFloorDurable writes those bytes the way the program saves (flushed to disk and
 // renamed into place).
 
-#include "Cp1251.h"
-#include "KbFiles.h"
-#include "KbTeacher.h"
-#include "LineFiles.h"
+#include "engine/Cp1251.h"
+#include "engine/KbFiles.h"
+#include "engine/LineFiles.h"
+#include "tools/KbTeacher.h"
 
 #include <benchmark/benchmark.h>
 

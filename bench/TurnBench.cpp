@@ -5,11 +5,11 @@
 // beyond making its saves survive a crash. At the end every turn is set against its floors, as the
 // ratio of their times (medians when run with repetitions).
 
-#include "Cp1251.h"
-#include "LineFiles.h"
-#include "ReplyEngine.h"
-#include "RtfWriter.h"
-#include "TurnSurroundings.h"
+#include "engine/Cp1251.h"
+#include "engine/LineFiles.h"
+#include "engine/ReplyEngine.h"
+#include "engine/RtfWriter.h"
+#include "engine/TurnSurroundings.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,16 +2,16 @@
 // base, the sounds, the picture and "Config.ini" are found: the one it is started in when that
 // holds the base, else the user's own folder (see WindowStart).
 
-#include "BaseSnapshots.h"
-#include "Cp1251.h"
-#include "EffectOutput.h"
-#include "MessageBoxReporter.h"
-#include "MtRandom.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
 #include "WindowStart.h"
+#include "engine/Cp1251.h"
+#include "engine/MtRandom.h"
+#include "tools/BaseSnapshots.h"
+#include "ui/EffectOutput.h"
+#include "ui/MessageBoxReporter.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
+#include "ui/Unit4.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,9 +1,9 @@
 #include "WindowStart.h"
 
-#include "DisplayChoice.h"
-#include "MessageBoxReporter.h"
-#include "ProgramFolder.h"
-#include "ProgramVersion.h"
+#include "dialogue/ProgramFolder.h"
+#include "dialogue/ProgramVersion.h"
+#include "ui/DisplayChoice.h"
+#include "ui/MessageBoxReporter.h"
 
 #include <QCoreApplication>
 #include <QDir>

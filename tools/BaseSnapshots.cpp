@@ -1,10 +1,10 @@
-#include "BaseSnapshots.h"
+#include "tools/BaseSnapshots.h"
 
-#include "Cp1251.h"
-#include "FileError.h"
-#include "KbFiles.h"
-#include "SaveLeftovers.h"
-#include "TarGz.h"
+#include "engine/Cp1251.h"
+#include "engine/FileError.h"
+#include "engine/KbFiles.h"
+#include "engine/SaveLeftovers.h"
+#include "tools/TarGz.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LineFiles.h"
-#include "PathResolver.h"
+#include "engine/LineFiles.h"
+#include "engine/PathResolver.h"
 
 #include <chrono>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "ConsoleExchange.h"
+#include "tools/ConsoleExchange.h"
 
-#include "Cp1251.h"
-#include "FileError.h"
+#include "engine/Cp1251.h"
+#include "engine/FileError.h"
 
 #include <chrono>
 #include <thread>

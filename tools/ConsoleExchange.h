@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ConsoleSurroundings.h"
-#include "ExchangeFile.h"
-#include "FailureMemory.h"
-#include "ReplyEngine.h"
+#include "dialogue/ExchangeFile.h"
+#include "dialogue/FailureMemory.h"
+#include "engine/ReplyEngine.h"
+#include "tools/ConsoleSurroundings.h"
 
 #include <functional>
 #include <ostream>

@@ -1,7 +1,7 @@
-#include "ConsoleSurroundings.h"
+#include "tools/ConsoleSurroundings.h"
 
-#include "Cp1251.h"
-#include "ExchangeFile.h"
+#include "dialogue/ExchangeFile.h"
+#include "engine/Cp1251.h"
 
 void ConsoleSurroundings::echoPhrase(const std::string& phrase) {
     transcript_.addUserLine(phrase, LineStyle{});

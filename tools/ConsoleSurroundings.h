@@ -1,9 +1,9 @@
 #pragma once
 
-#include "LineFiles.h"
-#include "LineList.h"
-#include "Transcript.h"
-#include "TurnSurroundings.h"
+#include "dialogue/Transcript.h"
+#include "engine/LineFiles.h"
+#include "engine/LineList.h"
+#include "engine/TurnSurroundings.h"
 
 #include <optional>
 #include <ostream>

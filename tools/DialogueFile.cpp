@@ -1,9 +1,9 @@
-#include "DialogueFile.h"
+#include "tools/DialogueFile.h"
 
-#include "Cp1251.h"
-#include "FileError.h"
-#include "LearnableText.h"
-#include "LineFiles.h"
+#include "engine/Cp1251.h"
+#include "engine/FileError.h"
+#include "engine/LineFiles.h"
+#include "tools/LearnableText.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,6 +1,6 @@
-#include "EarlierPatterns.h"
+#include "tools/EarlierPatterns.h"
 
-#include "PatternScan.h"
+#include "engine/PatternScan.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "KbBackups.h"
+#include "tools/KbBackups.h"
 
-#include "KbReview.h"
-#include "KbStatistics.h"
+#include "dialogue/KbStatistics.h"
+#include "tools/KbReview.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseSnapshots.h"
+#include "tools/BaseSnapshots.h"
 
 #include <ostream>
 #include <string>

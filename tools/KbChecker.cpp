@@ -1,12 +1,12 @@
-#include "KbChecker.h"
+#include "tools/KbChecker.h"
 
-#include "Cp1251.h"
-#include "EarlierPatterns.h"
-#include "FileError.h"
-#include "KbFiles.h"
-#include "KbLine.h"
-#include "PatternScan.h"
-#include "SaveLeftovers.h"
+#include "engine/Cp1251.h"
+#include "engine/FileError.h"
+#include "engine/KbFiles.h"
+#include "engine/KbLine.h"
+#include "engine/PatternScan.h"
+#include "engine/SaveLeftovers.h"
+#include "tools/EarlierPatterns.h"
 
 #include <filesystem>
 #include <map>

@@ -1,11 +1,11 @@
-#include "KbReview.h"
+#include "tools/KbReview.h"
 
-#include "Cp1251.h"
-#include "KbFiles.h"
-#include "KbLine.h"
-#include "LearnableText.h"
-#include "Learning.h"
-#include "PhrasePreparation.h"
+#include "engine/Cp1251.h"
+#include "engine/KbFiles.h"
+#include "engine/KbLine.h"
+#include "engine/Learning.h"
+#include "engine/PhrasePreparation.h"
+#include "tools/LearnableText.h"
 
 std::vector<int> KbReview::waitingLines(const LineList& words) {
     std::vector<int> waiting;

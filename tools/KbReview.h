@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LineFiles.h"
-#include "LineList.h"
+#include "engine/LineFiles.h"
+#include "engine/LineList.h"
 
 #include <istream>
 #include <ostream>

@@ -1,12 +1,12 @@
-#include "KbTeacher.h"
+#include "tools/KbTeacher.h"
 
-#include "Cp1251.h"
-#include "KbFiles.h"
-#include "KbLine.h"
-#include "LearnableText.h"
-#include "Learning.h"
-#include "PatternScan.h"
-#include "PhrasePreparation.h"
+#include "engine/Cp1251.h"
+#include "engine/KbFiles.h"
+#include "engine/KbLine.h"
+#include "engine/Learning.h"
+#include "engine/PatternScan.h"
+#include "engine/PhrasePreparation.h"
+#include "tools/LearnableText.h"
 
 #include <algorithm>
 #include <functional>

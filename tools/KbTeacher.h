@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DialogueFile.h"
-#include "EarlierPatterns.h"
-#include "GuardLists.h"
-#include "LineFiles.h"
-#include "LineList.h"
+#include "engine/GuardLists.h"
+#include "engine/LineFiles.h"
+#include "engine/LineList.h"
+#include "tools/DialogueFile.h"
+#include "tools/EarlierPatterns.h"
 
 #include <deque>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "LearnableText.h"
+#include "tools/LearnableText.h"
 
 namespace learnabletext {
 

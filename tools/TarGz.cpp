@@ -1,4 +1,4 @@
-#include "TarGz.h"
+#include "tools/TarGz.h"
 
 #include <zlib.h>
 

@@ -4,15 +4,15 @@
 // With --exchange FILE it is instead a partner in the Cpu\Cpu mode: every period it answers line 0
 // of FILE and writes its reply there, as a copy of the window does on the timer trigger.
 
-#include "ConsoleExchange.h"
-#include "ConsoleSurroundings.h"
-#include "Cp1251.h"
-#include "FileError.h"
-#include "LineFiles.h"
-#include "MtRandom.h"
-#include "ProgramFolder.h"
-#include "ProgramVersion.h"
-#include "ReplyEngine.h"
+#include "dialogue/ProgramFolder.h"
+#include "dialogue/ProgramVersion.h"
+#include "engine/Cp1251.h"
+#include "engine/FileError.h"
+#include "engine/LineFiles.h"
+#include "engine/MtRandom.h"
+#include "engine/ReplyEngine.h"
+#include "tools/ConsoleExchange.h"
+#include "tools/ConsoleSurroundings.h"
 
 #include <unistd.h>
 

@@ -1,8 +1,8 @@
 // lorintal-encode IN OUT: writes a UTF-8 text file as Windows-1251 with CR LF line ends. The
 // shipped data is kept in UTF-8 in the repository and laid out in the program's code page.
 
-#include "Cp1251.h"
-#include "LineList.h"
+#include "engine/Cp1251.h"
+#include "engine/LineList.h"
 
 #include <fstream>
 #include <iostream>

@@ -11,19 +11,19 @@
 //   lorintal-kb backup|backups [--dir DIR], lorintal-kb restore SNAPSHOT [--dir DIR]
 //                                   takes, lists and puts back snapshots of the base
 
-#include "BaseSnapshots.h"
-#include "Cp1251.h"
-#include "FileError.h"
-#include "KbBackups.h"
-#include "KbChecker.h"
-#include "KbFiles.h"
-#include "KbReview.h"
-#include "KbStatistics.h"
-#include "KbTeacher.h"
-#include "LineFiles.h"
-#include "ProgramFolder.h"
-#include "ProgramVersion.h"
-#include "WorkList.h"
+#include "dialogue/KbStatistics.h"
+#include "dialogue/ProgramFolder.h"
+#include "dialogue/ProgramVersion.h"
+#include "engine/Cp1251.h"
+#include "engine/FileError.h"
+#include "engine/KbFiles.h"
+#include "engine/LineFiles.h"
+#include "engine/WorkList.h"
+#include "tools/BaseSnapshots.h"
+#include "tools/KbBackups.h"
+#include "tools/KbChecker.h"
+#include "tools/KbReview.h"
+#include "tools/KbTeacher.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "AboutHeight.h"
+#include "dialogue/AboutHeight.h"
 
 void AboutHeight::toggle() {
     ++height_;

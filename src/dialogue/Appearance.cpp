@@ -1,4 +1,4 @@
-#include "Appearance.h"
+#include "dialogue/Appearance.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ColourNumber.h"
-#include "FontStyle.h"
+#include "dialogue/ColourNumber.h"
+#include "dialogue/FontStyle.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "AppearanceSettings.h"
+#include "dialogue/AppearanceSettings.h"
 
 #include <array>
 #include <stdexcept>

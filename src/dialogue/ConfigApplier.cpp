@@ -1,7 +1,7 @@
-#include "ConfigApplier.h"
+#include "dialogue/ConfigApplier.h"
 
-#include "Cp1251.h"
-#include "IntegerValue.h"
+#include "dialogue/IntegerValue.h"
+#include "engine/Cp1251.h"
 
 #include <array>
 #include <string>

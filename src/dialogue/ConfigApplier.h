@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Appearance.h"
-#include "ConfigFile.h"
+#include "dialogue/Appearance.h"
+#include "dialogue/ConfigFile.h"
 
 #include <optional>
 #include <string_view>

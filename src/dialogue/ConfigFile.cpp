@@ -1,9 +1,9 @@
-#include "ConfigFile.h"
+#include "dialogue/ConfigFile.h"
 
-#include "Cp1251.h"
-#include "FileError.h"
-#include "PathResolver.h"
-#include "ValueError.h"
+#include "dialogue/ValueError.h"
+#include "engine/Cp1251.h"
+#include "engine/FileError.h"
+#include "engine/PathResolver.h"
 
 #include <filesystem>
 #include <fstream>

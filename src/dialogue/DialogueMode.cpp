@@ -1,6 +1,6 @@
-#include "DialogueMode.h"
+#include "dialogue/DialogueMode.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 namespace {
 

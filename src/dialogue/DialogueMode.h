@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Transcript.h"
+#include "dialogue/Transcript.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ExchangeFile.h"
+#include "dialogue/ExchangeFile.h"
 
 void ExchangeFile::read(const LineFiles& files, const std::string& path, LineList& LoadtxtCpuCpu) {
     LoadtxtCpuCpu = files.load(path);

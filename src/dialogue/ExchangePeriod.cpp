@@ -1,6 +1,6 @@
-#include "ExchangePeriod.h"
+#include "dialogue/ExchangePeriod.h"
 
-#include "IntegerValue.h"
+#include "dialogue/IntegerValue.h"
 
 #include <algorithm>
 #include <cstdint>

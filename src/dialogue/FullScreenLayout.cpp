@@ -1,4 +1,4 @@
-#include "FullScreenLayout.h"
+#include "dialogue/FullScreenLayout.h"
 
 FullScreenLayout FullScreenLayout::forOuterSize(int width, int height) {
     return FullScreenLayout{

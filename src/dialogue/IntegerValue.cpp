@@ -1,7 +1,7 @@
-#include "IntegerValue.h"
+#include "dialogue/IntegerValue.h"
 
-#include "HexDigit.h"
-#include "ValueError.h"
+#include "dialogue/ValueError.h"
+#include "engine/HexDigit.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "KbStatistics.h"
+#include "dialogue/KbStatistics.h"
 
-#include "Cp1251.h"
-#include "KbFiles.h"
-#include "WorkList.h"
+#include "engine/Cp1251.h"
+#include "engine/KbFiles.h"
+#include "engine/WorkList.h"
 
 #include <algorithm>
 #include <array>

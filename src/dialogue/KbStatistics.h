@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineList.h"
+#include "engine/LineList.h"
 
 #include <string>
 

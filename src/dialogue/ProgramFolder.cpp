@@ -1,8 +1,8 @@
-#include "ProgramFolder.h"
+#include "dialogue/ProgramFolder.h"
 
-#include "Cp1251.h"
-#include "KbFiles.h"
-#include "PathResolver.h"
+#include "engine/Cp1251.h"
+#include "engine/KbFiles.h"
+#include "engine/PathResolver.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "ProgramVersion.h"
+#include "dialogue/ProgramVersion.h"
 
 std::string ProgramVersion::number() {
     return LORINTAL_VERSION; // set by the build from the project's version

@@ -1,6 +1,6 @@
-#include "Remarks.h"
+#include "dialogue/Remarks.h"
 
-#include "KbFiles.h"
+#include "engine/KbFiles.h"
 
 void Remarks::T2Tick(Sink& sink) {
     random_.reseed();

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "EngineState.h"
-#include "LineStyle.h"
-#include "Random.h"
-#include "Transcript.h"
-#include "WorkList.h"
+#include "dialogue/LineStyle.h"
+#include "dialogue/Transcript.h"
+#include "engine/EngineState.h"
+#include "engine/Random.h"
+#include "engine/WorkList.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Transcript.h"
+#include "dialogue/Transcript.h"
 
 void Transcript::addViewLine(const std::string& text) {
     view_.append(text);

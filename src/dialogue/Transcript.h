@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LineList.h"
-#include "LineStyle.h"
+#include "dialogue/LineStyle.h"
+#include "engine/LineList.h"
 
 #include <functional>
 #include <string>

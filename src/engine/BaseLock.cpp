@@ -1,7 +1,7 @@
-#include "BaseLock.h"
+#include "engine/BaseLock.h"
 
-#include "FileError.h"
-#include "SaveLeftovers.h"
+#include "engine/FileError.h"
+#include "engine/SaveLeftovers.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

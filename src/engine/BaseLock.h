@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PathResolver.h"
+#include "engine/PathResolver.h"
 
 #include <chrono>
 #include <string>

@@ -1,8 +1,8 @@
-#include "BranchSearch.h"
+#include "engine/BranchSearch.h"
 
-#include "KbFiles.h"
-#include "KbLine.h"
-#include "PatternScan.h"
+#include "engine/KbFiles.h"
+#include "engine/KbLine.h"
+#include "engine/PatternScan.h"
 
 std::optional<std::string> BranchSearch::continueBranch(std::string_view phrase,
                                                         EngineState& state) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EngineState.h"
-#include "Random.h"
-#include "WorkList.h"
+#include "engine/EngineState.h"
+#include "engine/Random.h"
+#include "engine/WorkList.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Fingerprint.h"
+#include "engine/Fingerprint.h"
 
 // On x86-64 the library picks the widest vector instructions the processor has at run time (about
 // twice the speed of the baseline build); the digests are the same either way.

@@ -1,7 +1,7 @@
-#include "GuardLists.h"
+#include "engine/GuardLists.h"
 
-#include "Cp1251.h"
-#include "PatternScan.h"
+#include "engine/Cp1251.h"
+#include "engine/PatternScan.h"
 
 #include <initializer_list>
 

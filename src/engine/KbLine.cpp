@@ -1,4 +1,4 @@
-#include "KbLine.h"
+#include "engine/KbLine.h"
 
 namespace kbline {
 
@@ -54,7 +54,7 @@ bool isFarewell(std::string_view line) {
 
 } // namespace kbline
 
-#include "Random.h"
+#include "engine/Random.h"
 
 namespace kbline {
 

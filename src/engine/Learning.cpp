@@ -1,8 +1,8 @@
-#include "Learning.h"
+#include "engine/Learning.h"
 
-#include "Cp1251.h"
-#include "KbFiles.h"
-#include "KbLine.h"
+#include "engine/Cp1251.h"
+#include "engine/KbFiles.h"
+#include "engine/KbLine.h"
 
 const char* Learning::fallbackList(const std::string& phrase) {
     return !phrase.empty() && phrase.back() == '?' ? kbfiles::W1 : kbfiles::W2;

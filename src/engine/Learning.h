@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Random.h"
-#include "WorkList.h"
+#include "engine/Random.h"
+#include "engine/WorkList.h"
 
 #include <string>
 

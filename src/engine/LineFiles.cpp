@@ -1,11 +1,11 @@
-#include "LineFiles.h"
+#include "engine/LineFiles.h"
 
-#include "FileError.h"
-#include "Fingerprint.h"
-#include "RtfDamage.h"
-#include "RtfReader.h"
-#include "RtfWriter.h"
-#include "SaveLeftovers.h"
+#include "engine/FileError.h"
+#include "engine/Fingerprint.h"
+#include "engine/RtfDamage.h"
+#include "engine/RtfReader.h"
+#include "engine/RtfWriter.h"
+#include "engine/SaveLeftovers.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BaseLock.h"
-#include "LineList.h"
-#include "PathResolver.h"
-#include "PatternIndex.h"
+#include "engine/BaseLock.h"
+#include "engine/LineList.h"
+#include "engine/PathResolver.h"
+#include "engine/PatternIndex.h"
 
 #include <chrono>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "LineList.h"
+#include "engine/LineList.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "MainLookup.h"
+#include "engine/MainLookup.h"
 
-#include "KbFiles.h"
-#include "KbLine.h"
-#include "PatternScan.h"
+#include "engine/KbFiles.h"
+#include "engine/KbLine.h"
+#include "engine/PatternScan.h"
 
 std::optional<MainLookup::Answer> MainLookup::find(std::string_view phrase) {
     const PatternScan scan(phrase);

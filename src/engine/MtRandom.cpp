@@ -1,4 +1,4 @@
-#include "MtRandom.h"
+#include "engine/MtRandom.h"
 
 #include <chrono>
 

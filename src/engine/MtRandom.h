@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Random.h"
+#include "engine/Random.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "PathResolver.h"
+#include "engine/PathResolver.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 #include <string_view>
 #include <vector>

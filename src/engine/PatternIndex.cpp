@@ -1,6 +1,6 @@
-#include "PatternIndex.h"
+#include "engine/PatternIndex.h"
 
-#include "KbLine.h"
+#include "engine/KbLine.h"
 
 #include <algorithm>
 #include <unordered_map>

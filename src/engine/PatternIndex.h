@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LineList.h"
-#include "SubstringTable.h"
+#include "engine/LineList.h"
+#include "engine/SubstringTable.h"
 
 #include <optional>
 #include <string_view>

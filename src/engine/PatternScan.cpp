@@ -1,6 +1,6 @@
-#include "PatternScan.h"
+#include "engine/PatternScan.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 PatternScan::PatternScan(std::string_view phrase) : upper_(cp1251::upper(phrase)) {
     for (std::size_t i = 0; i < upper_.size(); ++i) {

@@ -1,6 +1,6 @@
-#include "PhrasePreparation.h"
+#include "engine/PhrasePreparation.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 std::string preparePhrase(std::string phrase) {
     if (phrase.empty()) {

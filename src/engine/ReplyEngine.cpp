@@ -1,11 +1,11 @@
-#include "ReplyEngine.h"
+#include "engine/ReplyEngine.h"
 
-#include "BranchSearch.h"
-#include "Cp1251.h"
-#include "KbFiles.h"
-#include "Learning.h"
-#include "MainLookup.h"
-#include "PhrasePreparation.h"
+#include "engine/BranchSearch.h"
+#include "engine/Cp1251.h"
+#include "engine/KbFiles.h"
+#include "engine/Learning.h"
+#include "engine/MainLookup.h"
+#include "engine/PhrasePreparation.h"
 
 ReplyEngine::ReplyEngine(LineFiles files, Random& random)
     : RE2_(std::move(files)), random_(random) {}

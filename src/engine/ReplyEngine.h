@@ -1,12 +1,12 @@
 #pragma once
 
-#include "EngineState.h"
-#include "GuardLists.h"
-#include "LineFiles.h"
-#include "Random.h"
-#include "ReplySource.h"
-#include "TurnSurroundings.h"
-#include "WorkList.h"
+#include "engine/EngineState.h"
+#include "engine/GuardLists.h"
+#include "engine/LineFiles.h"
+#include "engine/Random.h"
+#include "engine/ReplySource.h"
+#include "engine/TurnSurroundings.h"
+#include "engine/WorkList.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "ReplySource.h"
+#include "engine/ReplySource.h"
 
 const char* ReplySource::stageName(Stage stage) {
     switch (stage) {

@@ -1,7 +1,7 @@
-#include "RtfReader.h"
+#include "engine/RtfReader.h"
 
-#include "Cp1251.h"
-#include "RtfDamage.h"
+#include "engine/Cp1251.h"
+#include "engine/RtfDamage.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RtfTokenizer.h"
+#include "engine/RtfTokenizer.h"
 
 #include <cstddef>
 #include <string>

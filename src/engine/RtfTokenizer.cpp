@@ -1,6 +1,6 @@
-#include "RtfTokenizer.h"
+#include "engine/RtfTokenizer.h"
 
-#include "HexDigit.h"
+#include "engine/HexDigit.h"
 
 #include <algorithm>
 

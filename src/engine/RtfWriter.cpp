@@ -1,4 +1,4 @@
-#include "RtfWriter.h"
+#include "engine/RtfWriter.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "SaveLeftovers.h"
+#include "engine/SaveLeftovers.h"
 
 #include <algorithm>
 #include <string_view>

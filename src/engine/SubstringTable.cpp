@@ -1,4 +1,4 @@
-#include "SubstringTable.h"
+#include "engine/SubstringTable.h"
 
 #include <algorithm>
 #include <bit>

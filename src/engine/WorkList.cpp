@@ -1,4 +1,4 @@
-#include "WorkList.h"
+#include "engine/WorkList.h"
 
 int WorkList::loadAndPick(const std::string& name, Random& random, std::string& picked) {
     load(name);

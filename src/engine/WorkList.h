@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LineFiles.h"
-#include "LineList.h"
-#include "Random.h"
+#include "engine/LineFiles.h"
+#include "engine/LineList.h"
+#include "engine/Random.h"
 
 #include <string>
 

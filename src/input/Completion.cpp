@@ -1,9 +1,9 @@
-#include "Completion.h"
+#include "input/Completion.h"
 
-#include "Cp1251.h"
-#include "EnableRule.h"
-#include "KbFiles.h"
-#include "LineFiles.h"
+#include "engine/Cp1251.h"
+#include "engine/KbFiles.h"
+#include "engine/LineFiles.h"
+#include "input/EnableRule.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "EnableRule.h"
+#include "input/EnableRule.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 #include <string>
 

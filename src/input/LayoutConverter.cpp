@@ -1,6 +1,6 @@
-#include "LayoutConverter.h"
+#include "input/LayoutConverter.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "OnScreenKeyboard.h"
+#include "input/OnScreenKeyboard.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 #include <algorithm>
 

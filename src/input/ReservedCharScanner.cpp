@@ -1,4 +1,4 @@
-#include "ReservedCharScanner.h"
+#include "input/ReservedCharScanner.h"
 
 bool ReservedCharScanner::tick(std::string_view text) {
     if (text.empty()) {

@@ -1,4 +1,4 @@
-#include "ColourChooser.h"
+#include "ui/ColourChooser.h"
 
 #include <QColorDialog>
 

@@ -1,6 +1,6 @@
-#include "DialogView.h"
+#include "ui/DialogView.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

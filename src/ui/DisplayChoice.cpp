@@ -1,4 +1,4 @@
-#include "DisplayChoice.h"
+#include "ui/DisplayChoice.h"
 
 #include <cstdlib>
 

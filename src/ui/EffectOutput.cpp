@@ -1,4 +1,4 @@
-#include "EffectOutput.h"
+#include "ui/EffectOutput.h"
 
 #include <QString>
 #include <QUrl>

@@ -1,6 +1,6 @@
-#include "FontChooser.h"
+#include "ui/FontChooser.h"
 
-#include "FontChooserDialog.h"
+#include "ui/FontChooserDialog.h"
 
 void FontChooser::setName(const std::string& name) {
     if (!name.empty()) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Appearance.h"
-#include "FontStyle.h"
+#include "dialogue/Appearance.h"
+#include "dialogue/FontStyle.h"
 
 #include <deque>
 #include <optional>

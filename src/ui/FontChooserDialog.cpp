@@ -1,7 +1,7 @@
-#include "FontChooserDialog.h"
+#include "ui/FontChooserDialog.h"
 
-#include "Cp1251.h"
-#include "WindowLook.h"
+#include "engine/Cp1251.h"
+#include "ui/WindowLook.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

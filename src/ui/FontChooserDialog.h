@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Appearance.h"
+#include "dialogue/Appearance.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "FormDialogue.h"
+#include "ui/FormDialogue.h"
 
-#include "Cp1251.h"
-#include "InputLine.h"
-#include "StatusBar.h"
-#include "TimerArming.h"
-#include "Unit1.h"
+#include "engine/Cp1251.h"
+#include "ui/InputLine.h"
+#include "ui/StatusBar.h"
+#include "ui/TimerArming.h"
+#include "ui/Unit1.h"
 
 #include <QAction>
 #include <QPushButton>

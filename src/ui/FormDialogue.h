@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DialogueMode.h"
-#include "ExchangeFile.h"
-#include "Remarks.h"
+#include "dialogue/DialogueMode.h"
+#include "dialogue/ExchangeFile.h"
+#include "dialogue/Remarks.h"
 
 class TForm1;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundOutput.h"
+#include "ui/SoundOutput.h"
 
 #include <QDateTime>
 

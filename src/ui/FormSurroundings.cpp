@@ -1,10 +1,10 @@
-#include "FormSurroundings.h"
+#include "ui/FormSurroundings.h"
 
-#include "Cp1251.h"
-#include "ExchangeFile.h"
-#include "InputLine.h"
-#include "TimerArming.h"
-#include "Unit1.h"
+#include "dialogue/ExchangeFile.h"
+#include "engine/Cp1251.h"
+#include "ui/InputLine.h"
+#include "ui/TimerArming.h"
+#include "ui/Unit1.h"
 
 bool FormSurroundings::cpuUserMode() const {
     return form_.dialogueMode.cpuUser();

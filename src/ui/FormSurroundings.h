@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TurnSurroundings.h"
+#include "engine/TurnSurroundings.h"
 
 class TForm1;
 

@@ -1,6 +1,6 @@
-#include "HandlerErrors.h"
+#include "ui/HandlerErrors.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 #include <exception>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ErrorReporter.h"
-#include "FailureMemory.h"
+#include "dialogue/FailureMemory.h"
+#include "ui/ErrorReporter.h"
 
 #include <functional>
 #include <map>

@@ -1,6 +1,6 @@
-#include "InputLine.h"
+#include "ui/InputLine.h"
 
-#include "TypingLimitValidator.h"
+#include "ui/TypingLimitValidator.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "MenuItems.h"
+#include "ui/MenuItems.h"
 
 #include <QMenu>
 #include <QMenuBar>

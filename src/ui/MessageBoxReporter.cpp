@@ -1,4 +1,4 @@
-#include "MessageBoxReporter.h"
+#include "ui/MessageBoxReporter.h"
 
 #include <QMessageBox>
 

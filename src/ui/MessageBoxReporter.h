@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErrorReporter.h"
+#include "ui/ErrorReporter.h"
 
 // Shows each error in a message box that blocks the program's windows until it is confirmed, but
 // does not stop the handler that reported it: the box opens and the handler returns, so no timer

@@ -1,4 +1,4 @@
-#include "RegionalClock.h"
+#include "ui/RegionalClock.h"
 
 QString RegionalClock::shortDate(const QDate& date, const QLocale& locale) {
     return locale.toString(date, QLocale::ShortFormat);

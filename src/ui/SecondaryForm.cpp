@@ -1,6 +1,6 @@
-#include "SecondaryForm.h"
+#include "ui/SecondaryForm.h"
 
-#include "WindowLook.h"
+#include "ui/WindowLook.h"
 
 SecondaryForm::SecondaryForm(const QString& caption, QSize client, Qt::WindowFlags titleBar)
     : QWidget(nullptr, titleBar | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {

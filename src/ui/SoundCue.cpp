@@ -1,8 +1,8 @@
-#include "SoundCue.h"
+#include "ui/SoundCue.h"
 
-#include "PathResolver.h"
-#include "SoundError.h"
-#include "WaveFile.h"
+#include "engine/PathResolver.h"
+#include "ui/SoundError.h"
+#include "ui/WaveFile.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,6 +1,6 @@
-#include "StatisticsCaptions.h"
+#include "ui/StatisticsCaptions.h"
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 #include <QAction>
 

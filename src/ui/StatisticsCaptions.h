@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KbStatistics.h"
+#include "dialogue/KbStatistics.h"
 
 class QAction;
 

@@ -1,4 +1,4 @@
-#include "SystemColours.h"
+#include "ui/SystemColours.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColourNumber.h"
+#include "dialogue/ColourNumber.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "TypingLimitValidator.h"
+#include "ui/TypingLimitValidator.h"
 
-#include "TypingLimit.h"
+#include "input/TypingLimit.h"
 
 QValidator::State TypingLimitValidator::validate(QString& text, int& cursor) const {
     if (programSets_) {

@@ -1,13 +1,12 @@
 // The appearance of the main window: where its colours and fonts reach the widgets and the
 // chooser stores, and the styles of the speakers' lines.
 
-#include "Unit1.h"
-
-#include "Cp1251.h"
-#include "DialogView.h"
-#include "InputLine.h"
-#include "SystemColours.h"
-#include "WindowLook.h"
+#include "engine/Cp1251.h"
+#include "ui/DialogView.h"
+#include "ui/InputLine.h"
+#include "ui/SystemColours.h"
+#include "ui/Unit1.h"
+#include "ui/WindowLook.h"
 
 #include <QTextCharFormat>
 #include <QToolButton>

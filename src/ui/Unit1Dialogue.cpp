@@ -1,11 +1,10 @@
 // The program's own remarks, the two dialogue modes, the exchange timer and the editor dialog.
 
-#include "Unit1.h"
-
-#include "ExchangePeriod.h"
-#include "FormDialogue.h"
-#include "FormSurroundings.h"
-#include "Unit2.h"
+#include "dialogue/ExchangePeriod.h"
+#include "ui/FormDialogue.h"
+#include "ui/FormSurroundings.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
 
 void TForm1::T2Timer() {
     errors_.runTick("T2", [this] { remarks_.T2Tick(*dialogue_); });

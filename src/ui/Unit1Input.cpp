@@ -1,15 +1,14 @@
 // The input line and the conversation commands: the enable rules, the reserved-character
 // scanner, Enter and "Сказать", undo and new dialog.
 
-#include "Unit1.h"
-
-#include "Cp1251.h"
-#include "DialogView.h"
-#include "EnableRule.h"
-#include "FormSurroundings.h"
-#include "InputLine.h"
-#include "StatusBar.h"
-#include "TimerArming.h"
+#include "engine/Cp1251.h"
+#include "input/EnableRule.h"
+#include "ui/DialogView.h"
+#include "ui/FormSurroundings.h"
+#include "ui/InputLine.h"
+#include "ui/StatusBar.h"
+#include "ui/TimerArming.h"
+#include "ui/Unit1.h"
 
 #include <QAction>
 #include <QPushButton>

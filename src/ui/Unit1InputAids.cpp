@@ -1,16 +1,15 @@
 // The input aids of the main window: word completion with its key hook, the layout converter and
 // the opening of the on-screen keyboard.
 
-#include "Unit1.h"
-
-#include "Cp1251.h"
-#include "EnableRule.h"
-#include "InputLine.h"
-#include "LayoutConverter.h"
-#include "LineFiles.h"
-#include "StatusBar.h"
-#include "TimerArming.h"
-#include "Unit4.h"
+#include "engine/Cp1251.h"
+#include "engine/LineFiles.h"
+#include "input/EnableRule.h"
+#include "input/LayoutConverter.h"
+#include "ui/InputLine.h"
+#include "ui/StatusBar.h"
+#include "ui/TimerArming.h"
+#include "ui/Unit1.h"
+#include "ui/Unit4.h"
 
 #include <QAction>
 #include <QKeyEvent>

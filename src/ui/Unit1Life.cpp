@@ -1,19 +1,18 @@
 // The life of the program: creation, the first load, the start-up shake, the statistics, the
 // farewell and the exit command.
 
-#include "Unit1.h"
-
-#include "ConfigApplier.h"
-#include "ConversationLogFile.h"
-#include "Cp1251.h"
-#include "InputLine.h"
-#include "KbFiles.h"
-#include "RegionalClock.h"
-#include "StatisticsCaptions.h"
-#include "StatusBar.h"
-#include "TimerArming.h"
-#include "Unit4.h"
-#include "WindowPlacement.h"
+#include "dialogue/ConfigApplier.h"
+#include "dialogue/ConversationLogFile.h"
+#include "engine/Cp1251.h"
+#include "engine/KbFiles.h"
+#include "ui/InputLine.h"
+#include "ui/RegionalClock.h"
+#include "ui/StatisticsCaptions.h"
+#include "ui/StatusBar.h"
+#include "ui/TimerArming.h"
+#include "ui/Unit1.h"
+#include "ui/Unit4.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QMenu>

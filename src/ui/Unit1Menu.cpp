@@ -1,8 +1,7 @@
 // The main menu of the main window, built in the order it is shown.
 
-#include "Unit1.h"
-
-#include "MenuItems.h"
+#include "ui/MenuItems.h"
+#include "ui/Unit1.h"
 
 #include <QMenuBar>
 

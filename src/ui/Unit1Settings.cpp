@@ -1,14 +1,13 @@
 // The settings menu, full screen and the about window: each command opens its chooser or window
 // and applies what the settings rules decide.
 
-#include "Unit1.h"
-
-#include "DialogView.h"
-#include "FullScreenLayout.h"
-#include "InputLine.h"
-#include "StatusBar.h"
-#include "Unit2.h"
-#include "Unit3.h"
+#include "dialogue/FullScreenLayout.h"
+#include "ui/DialogView.h"
+#include "ui/InputLine.h"
+#include "ui/StatusBar.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,10 +1,10 @@
-#include "Unit2.h"
+#include "ui/Unit2.h"
 
-#include "Cp1251.h"
-#include "ExchangePeriod.h"
-#include "TimerArming.h"
-#include "Unit1.h"
-#include "WindowPlacement.h"
+#include "dialogue/ExchangePeriod.h"
+#include "engine/Cp1251.h"
+#include "ui/TimerArming.h"
+#include "ui/Unit1.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>

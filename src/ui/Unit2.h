@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ExchangeFile.h"
-#include "SecondaryForm.h"
+#include "dialogue/ExchangeFile.h"
+#include "ui/SecondaryForm.h"
 
 #include <string>
 

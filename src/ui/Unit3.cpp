@@ -1,10 +1,10 @@
-#include "Unit3.h"
+#include "ui/Unit3.h"
 
-#include "Cp1251.h"
-#include "FileError.h"
-#include "KbFiles.h"
-#include "WindowLook.h"
-#include "WindowPlacement.h"
+#include "engine/Cp1251.h"
+#include "engine/FileError.h"
+#include "engine/KbFiles.h"
+#include "ui/WindowLook.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>

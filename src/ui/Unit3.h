@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AboutHeight.h"
-#include "FormServices.h"
-#include "HandlerErrors.h"
-#include "PathResolver.h"
-#include "SecondaryForm.h"
+#include "dialogue/AboutHeight.h"
+#include "engine/PathResolver.h"
+#include "ui/FormServices.h"
+#include "ui/HandlerErrors.h"
+#include "ui/SecondaryForm.h"
 
 class QFrame;
 class QLabel;

@@ -1,11 +1,11 @@
-#include "Unit4.h"
+#include "ui/Unit4.h"
 
-#include "Cp1251.h"
-#include "InputLine.h"
-#include "MenuItems.h"
-#include "TimerArming.h"
-#include "Unit1.h"
-#include "WindowPlacement.h"
+#include "engine/Cp1251.h"
+#include "ui/InputLine.h"
+#include "ui/MenuItems.h"
+#include "ui/TimerArming.h"
+#include "ui/Unit1.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OnScreenKeyboard.h"
-#include "SecondaryForm.h"
+#include "input/OnScreenKeyboard.h"
+#include "ui/SecondaryForm.h"
 
 #include <QTimer>
 

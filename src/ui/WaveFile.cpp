@@ -1,4 +1,4 @@
-#include "WaveFile.h"
+#include "ui/WaveFile.h"
 
 #include <cstdint>
 

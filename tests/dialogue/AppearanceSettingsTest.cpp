@@ -1,6 +1,7 @@
-#include "AppearanceSettings.h"
-#include "AboutHeight.h"
-#include "FullScreenLayout.h"
+#include "dialogue/AppearanceSettings.h"
+
+#include "dialogue/AboutHeight.h"
+#include "dialogue/FullScreenLayout.h"
 
 #include <gtest/gtest.h>
 

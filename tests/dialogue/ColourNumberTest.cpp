@@ -1,4 +1,4 @@
-#include "ColourNumber.h"
+#include "dialogue/ColourNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
-#include "ConfigApplier.h"
-#include "FileError.h"
-#include "PathResolver.h"
-#include "ValueError.h"
+#include "dialogue/ConfigApplier.h"
+
+#include "dialogue/ValueError.h"
+#include "engine/FileError.h"
+#include "engine/PathResolver.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 

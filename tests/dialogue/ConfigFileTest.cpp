@@ -1,7 +1,8 @@
-#include "ConfigFile.h"
-#include "FileError.h"
-#include "PathResolver.h"
-#include "ValueError.h"
+#include "dialogue/ConfigFile.h"
+
+#include "dialogue/ValueError.h"
+#include "engine/FileError.h"
+#include "engine/PathResolver.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 

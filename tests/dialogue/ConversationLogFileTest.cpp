@@ -1,16 +1,18 @@
-#include "ConversationLogFile.h"
-#include "FileError.h"
-#include "KbFiles.h"
-#include "LineFiles.h"
-#include "WorkList.h"
+#include "dialogue/ConversationLogFile.h"
+
+#include "engine/FileError.h"
+#include "engine/KbFiles.h"
+#include "engine/LineFiles.h"
+#include "engine/WorkList.h"
 #include "support/Cp.h"
 #include "support/FullDisk.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <unistd.h>
+
+#include <string>
 #include <vector>
 
 namespace {

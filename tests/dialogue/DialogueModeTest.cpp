@@ -1,4 +1,5 @@
-#include "DialogueMode.h"
+#include "dialogue/DialogueMode.h"
+
 #include "support/Cp.h"
 
 #include <gtest/gtest.h>

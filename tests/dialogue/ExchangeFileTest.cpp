@@ -1,6 +1,7 @@
-#include "ExchangeFile.h"
-#include "ExchangePeriod.h"
-#include "FileError.h"
+#include "dialogue/ExchangeFile.h"
+
+#include "dialogue/ExchangePeriod.h"
+#include "engine/FileError.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 

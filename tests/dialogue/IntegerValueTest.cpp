@@ -1,5 +1,6 @@
-#include "IntegerValue.h"
-#include "ValueError.h"
+#include "dialogue/IntegerValue.h"
+
+#include "dialogue/ValueError.h"
 
 #include <gtest/gtest.h>
 

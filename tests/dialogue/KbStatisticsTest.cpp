@@ -1,8 +1,9 @@
-#include "KbStatistics.h"
-#include "FileError.h"
-#include "KbFiles.h"
-#include "LineFiles.h"
-#include "WorkList.h"
+#include "dialogue/KbStatistics.h"
+
+#include "engine/FileError.h"
+#include "engine/KbFiles.h"
+#include "engine/LineFiles.h"
+#include "engine/WorkList.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 

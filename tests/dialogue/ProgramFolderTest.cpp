@@ -1,4 +1,5 @@
-#include "ProgramFolder.h"
+#include "dialogue/ProgramFolder.h"
+
 #include "support/FullDisk.h"
 #include "support/TempFolder.h"
 

@@ -1,7 +1,8 @@
-#include "Remarks.h"
-#include "FileError.h"
-#include "LineFiles.h"
-#include "MtRandom.h"
+#include "dialogue/Remarks.h"
+
+#include "engine/FileError.h"
+#include "engine/LineFiles.h"
+#include "engine/MtRandom.h"
 #include "support/Cp.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempFolder.h"

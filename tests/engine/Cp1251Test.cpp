@@ -1,4 +1,5 @@
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
+
 #include "support/Cp.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
-#include "KbLine.h"
+#include "engine/KbLine.h"
+
 #include "support/Cp.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
-#include "LineFiles.h"
-#include "FileError.h"
+#include "engine/LineFiles.h"
+
+#include "engine/FileError.h"
 #include "support/Cp.h"
 #include "support/FullDisk.h"
 #include "support/TempFolder.h"
@@ -37,7 +38,7 @@ TEST(PathResolver, TwoDotsStepUpOneFolder) {
         {prog, "..\\Txt.Dat", temp.path() / "Txt.Dat"},
         {prog, "..\\prog\\BASE\\WORDS.DAT", prog / "base/words.dat"},
         {prog, "Base\\x\\..\\..\\Txt.Dat", prog / "Txt.Dat"},
-        {prog, "D:\\..\\Txt.Dat", temp.path() / "Txt.Dat"},   // the drive dropped, from the folder
+        {prog, "D:\\..\\Txt.Dat", temp.path() / "Txt.Dat"},  // the drive dropped, from the folder
         {prog / "", "..\\Txt.Dat", temp.path() / "Txt.Dat"}, // a folder ending in a separator
         {prog / ".", "..\\Txt.Dat", temp.path() / "Txt.Dat"},
         {"/", "..\\..\\tmp", "/tmp"}, // the root is its own parent

@@ -1,4 +1,5 @@
-#include "PatternScan.h"
+#include "engine/PatternScan.h"
+
 #include "support/Cp.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
-#include "PhrasePreparation.h"
+#include "engine/PhrasePreparation.h"
+
 #include "support/Cp.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "RtfTokenizer.h"
+#include "engine/RtfTokenizer.h"
 
 #include <gtest/gtest.h>
 

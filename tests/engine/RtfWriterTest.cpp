@@ -1,6 +1,7 @@
-#include "RtfWriter.h"
-#include "Cp1251.h"
-#include "RtfReader.h"
+#include "engine/RtfWriter.h"
+
+#include "engine/Cp1251.h"
+#include "engine/RtfReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,10 @@
 // Word completion without a window: the lookup, the arrow keys, accepting, and the dictionary
 // read at every switch.
 
-#include "Completion.h"
+#include "input/Completion.h"
 
-#include "FileError.h"
-#include "LineFiles.h"
-
+#include "engine/FileError.h"
+#include "engine/LineFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "EnableRule.h"
+#include "input/EnableRule.h"
 
 #include "support/Cp.h"
 

@@ -1,4 +1,4 @@
-#include "LayoutConverter.h"
+#include "input/LayoutConverter.h"
 
 #include "support/Cp.h"
 

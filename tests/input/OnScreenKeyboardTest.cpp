@@ -1,4 +1,4 @@
-#include "OnScreenKeyboard.h"
+#include "input/OnScreenKeyboard.h"
 
 #include "support/Cp.h"
 

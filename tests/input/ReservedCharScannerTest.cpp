@@ -1,4 +1,4 @@
-#include "ReservedCharScanner.h"
+#include "input/ReservedCharScanner.h"
 
 #include <gtest/gtest.h>
 

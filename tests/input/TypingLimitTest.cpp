@@ -1,4 +1,4 @@
-#include "TypingLimit.h"
+#include "input/TypingLimit.h"
 
 #include <gtest/gtest.h>
 

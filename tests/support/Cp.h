@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Cp1251.h"
+#include "engine/Cp1251.h"
 
 #include <string>
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <csignal>
 #include <sys/resource.h>
+
+#include <csignal>
 
 // While it lives, no file of this process can grow past a few bytes: every larger write fails as
 // on a full disk, for root too (unlike a read-only folder, which root writes into all the same).

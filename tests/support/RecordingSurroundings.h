@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Transcript.h"
-#include "TurnSurroundings.h"
+#include "engine/LineList.h"
+#include "engine/TurnSurroundings.h"
 
 #include <string>
 #include <vector>
@@ -10,11 +10,22 @@
 // test can check what the user would see and in which order it happened.
 class RecordingSurroundings : public TurnSurroundings {
 public:
+    // The dialog view's lines and the log list, as the window keeps them.
+    struct Lines {
+        LineList view;
+        LineList logLines;
+        LineList& log() { return logLines; }
+        const LineList& log() const { return logLines; }
+        void clearView() { view.clear(); }
+        // The next-to-last view line: empty below two lines.
+        const std::string& earlierLine() const { return view.line(view.count() - 2); }
+    };
+
     bool CpuUser = true;
     bool CpuCpu = false;
     std::string Input;
     std::string exchangeLine;
-    Transcript transcript;
+    Lines transcript;
     std::vector<std::string> calls;
     bool busy = false;
     bool T4 = false;
@@ -32,12 +43,14 @@ public:
     }
     void playPhraseCue() override { calls.push_back("phrase cue"); }
     void echoPhrase(const std::string& phrase) override {
-        transcript.addUserLine(phrase, LineStyle{});
+        transcript.view.append(phrase);
+        transcript.logLines.append("USER:     " + phrase);
         calls.push_back("echo");
     }
     void playReplyCue() override { calls.push_back("reply cue"); }
     void showReply(const std::string& reply) override {
-        transcript.addCpuLine(reply, LineStyle{});
+        transcript.view.append(reply);
+        transcript.logLines.append("CPU:     " + reply);
         calls.push_back("reply");
     }
     void setFarewellTimer(bool on) override {

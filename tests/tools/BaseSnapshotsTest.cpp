@@ -1,9 +1,10 @@
-#include "BaseSnapshots.h"
-#include "FileError.h"
-#include "KbFiles.h"
-#include "TarGz.h"
+#include "tools/BaseSnapshots.h"
+
+#include "engine/FileError.h"
+#include "engine/KbFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
+#include "tools/TarGz.h"
 
 #include <gtest/gtest.h>
 

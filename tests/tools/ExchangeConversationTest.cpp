@@ -1,11 +1,11 @@
 // Two copies of the program converse through one exchange file, each in a program folder of its
 // own, as two running windows (or a window and the console partner) do on the timer trigger.
 
-#include "ConsoleExchange.h"
-#include "LineFiles.h"
-#include "MtRandom.h"
+#include "engine/LineFiles.h"
+#include "engine/MtRandom.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
+#include "tools/ConsoleExchange.h"
 
 #include <gtest/gtest.h>
 

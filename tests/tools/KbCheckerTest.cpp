@@ -1,4 +1,5 @@
-#include "KbChecker.h"
+#include "tools/KbChecker.h"
+
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 
@@ -6,9 +7,8 @@
 
 #include <sys/stat.h>
 
-#include <map>
-
 #include <filesystem>
+#include <map>
 
 namespace {
 

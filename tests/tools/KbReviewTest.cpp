@@ -1,6 +1,7 @@
-#include "KbReview.h"
-#include "KbFiles.h"
-#include "LineFiles.h"
+#include "tools/KbReview.h"
+
+#include "engine/KbFiles.h"
+#include "engine/LineFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 

@@ -1,10 +1,11 @@
-#include "KbTeacher.h"
-#include "DialogueFile.h"
-#include "FileError.h"
-#include "KbFiles.h"
-#include "LineFiles.h"
+#include "tools/KbTeacher.h"
+
+#include "engine/FileError.h"
+#include "engine/KbFiles.h"
+#include "engine/LineFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
+#include "tools/DialogueFile.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,7 @@
 // history out and in, and a missing picture or history.
 
 #include "FormFixture.h"
-
-#include "Unit3.h"
+#include "ui/Unit3.h"
 
 #include <QBuffer>
 #include <QCloseEvent>

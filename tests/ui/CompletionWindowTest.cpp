@@ -2,9 +2,8 @@
 // F5, the arrow keys through the application's key hook, "E/R" and Ctrl+S.
 
 #include "FormFixture.h"
-
-#include "StatusBar.h"
-#include "Unit4.h"
+#include "ui/StatusBar.h"
+#include "ui/Unit4.h"
 
 #include <QAction>
 #include <QToolButton>

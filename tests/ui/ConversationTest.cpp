@@ -2,9 +2,8 @@
 // undo and new dialog.
 
 #include "FormFixture.h"
-
-#include "DialogView.h"
-#include "StatusBar.h"
+#include "ui/DialogView.h"
+#include "ui/StatusBar.h"
 
 #include <QAction>
 #include <QPushButton>

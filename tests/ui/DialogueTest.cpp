@@ -2,11 +2,10 @@
 // remarks on their timers, the two dialogue modes and the exchange timer under both triggers.
 
 #include "FormFixture.h"
-
-#include "LineFiles.h"
-#include "StatusBar.h"
-#include "TimerArming.h"
-#include "Unit2.h"
+#include "engine/LineFiles.h"
+#include "ui/StatusBar.h"
+#include "ui/TimerArming.h"
+#include "ui/Unit2.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -2,9 +2,8 @@
 // the settings the exchange timer reads from it while it is open.
 
 #include "FormFixture.h"
-
-#include "TimerArming.h"
-#include "Unit2.h"
+#include "ui/TimerArming.h"
+#include "ui/Unit2.h"
 
 #include <QAction>
 #include <QCloseEvent>

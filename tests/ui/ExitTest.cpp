@@ -1,11 +1,10 @@
 // The end of a run: the exit command with its log block, the farewell, the close box.
 
 #include "FormFixture.h"
-
-#include "LineFiles.h"
-#include "RegionalClock.h"
-#include "Unit4.h"
-#include "WindowPlacement.h"
+#include "engine/LineFiles.h"
+#include "ui/RegionalClock.h"
+#include "ui/Unit4.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QScreen>

@@ -1,8 +1,8 @@
 // The font chooser the user sees: it offers the kept font and gives back what is confirmed.
 
-#include "FormFixture.h"
+#include "ui/FontChooserDialog.h"
 
-#include "FontChooserDialog.h"
+#include "FormFixture.h"
 
 #include <QCheckBox>
 #include <QFontComboBox>

@@ -2,8 +2,7 @@
 // installed, and each failure shown with the settings before it kept.
 
 #include "FormFixture.h"
-
-#include "DialogView.h"
+#include "ui/DialogView.h"
 
 #include <QToolButton>
 

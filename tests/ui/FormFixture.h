@@ -3,16 +3,14 @@
 #include "support/Cp.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempFolder.h"
-
-#include "ErrorReporter.h"
-#include "FormServices.h"
-#include "InputLine.h"
-#include "SoundOutput.h"
-#include "Unit1.h"
+#include "ui/ErrorReporter.h"
+#include "ui/FormServices.h"
+#include "ui/InputLine.h"
+#include "ui/SoundOutput.h"
+#include "ui/Unit1.h"
 
 #include <QApplication>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 #include <map>

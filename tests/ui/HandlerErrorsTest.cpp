@@ -1,10 +1,10 @@
 // The error box: every failure of a command shown, a timer's repeated failure shown once.
 
-#include "FormFixture.h"
+#include "ui/HandlerErrors.h"
 
-#include "FileError.h"
-#include "HandlerErrors.h"
-#include "ValueError.h"
+#include "FormFixture.h"
+#include "dialogue/ValueError.h"
+#include "engine/FileError.h"
 
 namespace {
 

@@ -2,9 +2,8 @@
 // scanner and the typing limit.
 
 #include "FormFixture.h"
-
-#include "DialogView.h"
-#include "StatusBar.h"
+#include "ui/DialogView.h"
+#include "ui/StatusBar.h"
 
 #include <QAction>
 #include <QApplication>

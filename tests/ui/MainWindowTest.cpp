@@ -1,10 +1,9 @@
 // The main window as it stands at start: its frame, controls, menu tree and timers.
 
 #include "FormFixture.h"
-
-#include "DialogView.h"
-#include "InputLine.h"
-#include "StatusBar.h"
+#include "ui/DialogView.h"
+#include "ui/InputLine.h"
+#include "ui/StatusBar.h"
 
 #include <QFrame>
 #include <QMenu>

@@ -2,11 +2,10 @@
 // window whose choosers answer from a queue instead of showing a dialog.
 
 #include "FormFixture.h"
-
-#include "DialogView.h"
-#include "StatusBar.h"
-#include "Unit2.h"
-#include "Unit3.h"
+#include "ui/DialogView.h"
+#include "ui/StatusBar.h"
+#include "ui/Unit2.h"
+#include "ui/Unit3.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,12 +1,12 @@
 // The sound cues: their files checked at start, the first failing one stopping the program, and
 // playing that never starts a sounding cue over.
 
-#include "FormFixture.h"
+#include "ui/SoundCue.h"
 
-#include "PathResolver.h"
-#include "SoundCue.h"
-#include "SoundError.h"
-#include "WaveFile.h"
+#include "FormFixture.h"
+#include "engine/PathResolver.h"
+#include "ui/SoundError.h"
+#include "ui/WaveFile.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
 // Start-up: the first load with its status texts, the start-up shake, the statistics of the menu.
 
 #include "FormFixture.h"
-
-#include "InputLine.h"
-#include "StatusBar.h"
+#include "ui/InputLine.h"
+#include "ui/StatusBar.h"
 
 #include <QAction>
 #include <QMenu>

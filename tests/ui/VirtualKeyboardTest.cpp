@@ -2,10 +2,9 @@
 // line, Caps Lock, Bcksp, F5, [Enter], and handing the main window back.
 
 #include "FormFixture.h"
-
-#include "DialogView.h"
-#include "StatusBar.h"
-#include "Unit4.h"
+#include "ui/DialogView.h"
+#include "ui/StatusBar.h"
+#include "ui/Unit4.h"
 
 #include <QAction>
 #include <QGroupBox>

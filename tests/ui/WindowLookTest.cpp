@@ -1,8 +1,8 @@
 // The faces the program names are drawn by faces this desktop has.
 
-#include "FormFixture.h"
+#include "ui/WindowLook.h"
 
-#include "WindowLook.h"
+#include "FormFixture.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
