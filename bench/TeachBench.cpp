@@ -5,7 +5,7 @@
 // renamed into place).
 
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
 #include "tools/KbTeacher.h"
 

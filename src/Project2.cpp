@@ -6,6 +6,7 @@
 #include "engine/Cp1251.h"
 #include "engine/MtRandom.h"
 #include "tools/BaseSnapshots.h"
+#include "ui/CpText.h"
 #include "ui/EffectOutput.h"
 #include "ui/MessageBoxReporter.h"
 #include "ui/Unit1.h"
@@ -63,8 +64,7 @@ int main(int argc, char** argv) {
         Form1 = std::make_unique<TForm1>(services);
     } catch (const std::exception& error) {
         // A sound cue that cannot be played: the program cannot start.
-        QMessageBox::critical(nullptr, MessageBoxReporter::title(),
-                              QString::fromStdString(cp1251::toUtf8(error.what())));
+        QMessageBox::critical(nullptr, MessageBoxReporter::title(), fromCp(error.what()));
         return 1;
     }
     TForm2 Form2;

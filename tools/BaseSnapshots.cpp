@@ -2,7 +2,7 @@
 
 #include "engine/Cp1251.h"
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/SaveLeftovers.h"
 #include "tools/TarGz.h"
 
@@ -165,7 +165,7 @@ fs::path BaseSnapshots::baseFolder() const {
 }
 
 fs::path BaseSnapshots::take() {
-    const BaseLock hold = files_.lockBase(kbfiles::Words);
+    const BaseLock hold = files_.lockBase(programfiles::Words);
     return takeHeld(std::nullopt);
 }
 
@@ -325,7 +325,7 @@ LineList BaseSnapshots::wordsIn(const fs::path& snapshot) {
 
 fs::path BaseSnapshots::restore(const fs::path& snapshot) {
     const std::vector<targz::Entry> files = baseFilesIn(snapshot);
-    const BaseLock hold = files_.lockBase(kbfiles::Words);
+    const BaseLock hold = files_.lockBase(programfiles::Words);
     const fs::path base = baseFolder();
     std::error_code error;
     fs::path before;

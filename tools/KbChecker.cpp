@@ -2,9 +2,9 @@
 
 #include "engine/Cp1251.h"
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
 #include "engine/KbLine.h"
 #include "engine/PatternScan.h"
+#include "engine/ProgramFiles.h"
 #include "engine/SaveLeftovers.h"
 #include "tools/EarlierPatterns.h"
 
@@ -24,13 +24,19 @@ std::string quoted(std::string_view text) {
 }
 
 // Everything the program opens: the base, the log, its settings, sounds, picture and history.
-constexpr const char* kNeededFiles[] = {
-    kbfiles::Words,       kbfiles::Povtor,      kbfiles::X,           kbfiles::Collection,
-    kbfiles::BigString,   kbfiles::W1,          kbfiles::W2,          kbfiles::AI,
-    kbfiles::Pause,       kbfiles::Begin,       kbfiles::Dictionary,  kbfiles::Log,
-    "Config.ini",         "ReadMe.Txt",         "Images\\Inform.bmp", "Sound\\KeyBoard.wav",
-    "Sound\\Button3.wav", "Sound\\Button2.wav", "Sound\\Button1.wav", "Sound\\CpuSound.wav",
-    "Sound\\Close.wav"};
+const std::vector<const char*>& neededFiles() {
+    static const std::vector<const char*> files = [] {
+        std::vector<const char*> all = {
+            programfiles::Words,      programfiles::Povtor,     programfiles::X,
+            programfiles::Collection, programfiles::BigString,  programfiles::W1,
+            programfiles::W2,         programfiles::AI,         programfiles::Pause,
+            programfiles::Begin,      programfiles::Dictionary, programfiles::Log,
+            programfiles::Config,     programfiles::ReadMe,     programfiles::Picture};
+        all.insert(all.end(), programfiles::Sounds.begin(), programfiles::Sounds.end());
+        return all;
+    }();
+    return files;
+}
 
 // The files the program reads as lines, and how many lines each needs before it has one to give
 // (the follow-up remarks never use their first line; the main file is checked line by line).
@@ -39,10 +45,10 @@ struct LineFile {
     int linesNeeded;
 };
 constexpr LineFile kLineFiles[] = {
-    {kbfiles::Words, 0},      {kbfiles::Povtor, 1},     {kbfiles::X, 1},
-    {kbfiles::Collection, 0}, {kbfiles::BigString, 1},  {kbfiles::W1, 1},
-    {kbfiles::W2, 1},         {kbfiles::AI, 2},         {kbfiles::Pause, 1},
-    {kbfiles::Begin, 1},      {kbfiles::Dictionary, 1}, {kbfiles::Log, 0}};
+    {programfiles::Words, 0},      {programfiles::Povtor, 1},     {programfiles::X, 1},
+    {programfiles::Collection, 0}, {programfiles::BigString, 1},  {programfiles::W1, 1},
+    {programfiles::W2, 1},         {programfiles::AI, 2},         {programfiles::Pause, 1},
+    {programfiles::Begin, 1},      {programfiles::Dictionary, 1}, {programfiles::Log, 0}};
 
 bool holdsSmallLetter(std::string_view pattern) {
     for (char c : pattern) {
@@ -97,7 +103,7 @@ void checkShadowing(const LineList& words, Findings& findings) {
         const std::string_view pattern = kbline::pattern(line);
         const int shadow = earlier.firstShadowOf(pattern);
         if (shadow >= 0) {
-            findings.push_back({kbfiles::Words, index,
+            findings.push_back({programfiles::Words, index,
                                 "never answers as a whole: the pattern " +
                                     quoted(kbline::pattern(words.line(shadow))) + " of line " +
                                     std::to_string(shadow) + " occurs in it"});
@@ -116,7 +122,7 @@ Findings KbChecker::checkWords(const LineList& words) {
     for (int index = 1; index < words.count(); ++index) {
         const std::string& line = words.line(index);
         auto report = [&](const std::string& what) {
-            findings.push_back({kbfiles::Words, index, what});
+            findings.push_back({programfiles::Words, index, what});
         };
         if (line.empty()) {
             report("an empty line: never answers and counts as a main phrase");
@@ -171,7 +177,7 @@ Findings KbChecker::check() const {
 // A file that is there but not a file the program can read is reported for what it is.
 void KbChecker::checkFilesExist(Findings& findings) const {
     namespace fs = std::filesystem;
-    for (const char* name : kNeededFiles) {
+    for (const char* name : neededFiles()) {
         const fs::path path = files_.resolver().resolve(name);
         std::error_code error;
         const fs::file_status status = fs::status(path, error);
@@ -205,10 +211,10 @@ void KbChecker::checkLineFiles(Findings& findings) const {
             }
             continue; // otherwise reported as missing or unreadable above
         }
-        if (file.name == kbfiles::Words) {
+        if (file.name == programfiles::Words) {
             if (lines.empty()) {
                 findings.push_back(
-                    {kbfiles::Words, -1, "the file is empty: it needs a header line"});
+                    {programfiles::Words, -1, "the file is empty: it needs a header line"});
             }
             const Findings inWords = checkWords(lines);
             findings.insert(findings.end(), inWords.begin(), inWords.end());

@@ -1,7 +1,7 @@
 #include "tools/KbReview.h"
 
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 #include "engine/Learning.h"
 #include "engine/PhrasePreparation.h"
@@ -20,14 +20,14 @@ std::vector<int> KbReview::waitingLines(const LineList& words) {
 }
 
 void KbReview::list(std::ostream& out) const {
-    const LineList words = files_.load(kbfiles::Words);
+    const LineList words = files_.load(programfiles::Words);
     for (const int index : waitingLines(words)) {
         out << index << ": " << cp1251::toUtf8(kbline::pattern(words.line(index))) << '\n';
     }
 }
 
 void KbReview::ask(std::istream& in, std::ostream& out) const {
-    const LineList words = files_.load(kbfiles::Words);
+    const LineList words = files_.load(programfiles::Words);
     const std::vector<int> waiting = waitingLines(words);
     if (waiting.empty()) {
         out << "No learned line is waiting for a reply.\n";
@@ -99,20 +99,20 @@ int KbReview::locate(const LineList& words, const std::string& waiting, int Line
 
 KbReview::Outcome KbReview::answer(const std::string& waiting, int LineIndex,
                                    const std::string& reply) const {
-    const BaseLock hold = files_.lockBase(kbfiles::Words);
-    LineList words = files_.load(kbfiles::Words);
+    const BaseLock hold = files_.lockBase(programfiles::Words);
+    LineList words = files_.load(programfiles::Words);
     const int found = locate(words, waiting, LineIndex);
     if (found < 0) {
         return Outcome::Gone;
     }
     Learning::attachAnswerAt(words, found, reply);
-    files_.save(kbfiles::Words, words);
+    files_.save(programfiles::Words, words);
     return Outcome::Done;
 }
 
 KbReview::Outcome KbReview::remove(const std::string& waiting, int LineIndex) const {
-    const BaseLock hold = files_.lockBase(kbfiles::Words);
-    LineList words = files_.load(kbfiles::Words);
+    const BaseLock hold = files_.lockBase(programfiles::Words);
+    LineList words = files_.load(programfiles::Words);
     const int found = locate(words, waiting, LineIndex);
     if (found < 0) {
         return Outcome::Gone;
@@ -121,6 +121,6 @@ KbReview::Outcome KbReview::remove(const std::string& waiting, int LineIndex) co
         return Outcome::HasBranches;
     }
     words.remove(found);
-    files_.save(kbfiles::Words, words);
+    files_.save(programfiles::Words, words);
     return Outcome::Done;
 }

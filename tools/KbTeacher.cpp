@@ -1,7 +1,7 @@
 #include "tools/KbTeacher.h"
 
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 #include "engine/Learning.h"
 #include "engine/PatternScan.h"
@@ -13,7 +13,7 @@
 
 KbTeacher::KbTeacher(LineList words) : words_(std::move(words)) {
     if (words_.empty()) {
-        words_.append(kbfiles::wordsHeader()); // line 0 is never read as a pattern
+        words_.append(programfiles::wordsHeader()); // line 0 is never read as a pattern
     }
     const std::vector<std::string>& lines = words_.lines();
     patterns_.reserve(lines.size() * 2);
@@ -224,15 +224,15 @@ int KbTeacher::command(const LineFiles& files, const std::string& dialoguePath, 
     if (dialogue.lineCount() <= kProgressFromLines) {
         bar = nullptr;
     }
-    const BaseLock hold = files.lockBase(kbfiles::Words);
-    KbTeacher teacher(files.load(kbfiles::Words));
+    const BaseLock hold = files.lockBase(programfiles::Words);
+    KbTeacher teacher(files.load(programfiles::Words));
     Summary summary;
     {
         ProgressBar progress(bar);
         summary = teacher.teach(dialogue.pairs(), std::ref(progress));
     }
     if (!dryRun && summary.taught > 0) {
-        files.save(kbfiles::Words, teacher.words());
+        files.save(programfiles::Words, teacher.words());
     }
     printSummary(out, summary, dryRun);
     return 0;

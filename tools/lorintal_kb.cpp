@@ -16,7 +16,7 @@
 #include "dialogue/ProgramVersion.h"
 #include "engine/Cp1251.h"
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
 #include "engine/WorkList.h"
 #include "tools/BaseSnapshots.h"
@@ -107,7 +107,7 @@ public:
 
 int stats(const LineFiles& files) {
     WorkList RE2(files);
-    RE2.load(kbfiles::Words);
+    RE2.load(programfiles::Words);
     const LineList words = RE2.lines();
     std::cout << cp1251::toUtf8(KbStatistics::statusText(KbStatistics::countPhrases(words)))
               << '\n';

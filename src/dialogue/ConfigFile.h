@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/LineList.h"
+#include "engine/ProgramFiles.h"
 
 #include <optional>
 #include <string>
@@ -16,7 +17,7 @@ class PathResolver;
 // LF, a final line break adds no line, empty lines count, and a NUL byte ends the text.
 class ConfigFile {
 public:
-    static constexpr const char* kName = "Config.ini";
+    static constexpr const char* kName = programfiles::Config;
     // The line that switches the start-up shake off when it says "NO".
     static constexpr int kShakeLine = 2;
 

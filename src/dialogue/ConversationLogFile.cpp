@@ -1,7 +1,7 @@
 #include "dialogue/ConversationLogFile.h"
 
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/WorkList.h"
 
 #include <algorithm>
@@ -52,13 +52,13 @@ LineList ConversationLogFile::block(const LineList& log, const std::string& date
 void ConversationLogFile::append(WorkList& RE2, const LineList& log, const std::string& date,
                                  const std::string& time) {
     // Two copies ending at once would each write back the log without the other's block.
-    const BaseLock hold = RE2.files().lockBase(kbfiles::Log);
-    RE2.load(kbfiles::Words);
+    const BaseLock hold = RE2.files().lockBase(programfiles::Log);
+    RE2.load(programfiles::Words);
     const int phrases = phrasesLearned(RE2.lines());
-    RE2.load(kbfiles::Log);
+    RE2.load(programfiles::Log);
     const LineList added = block(log, date, time, phrases);
     for (const std::string& line : added.lines()) {
         RE2.lines().append(line);
     }
-    RE2.save(kbfiles::Log);
+    RE2.save(programfiles::Log);
 }

@@ -1,7 +1,7 @@
 #include "dialogue/KbStatistics.h"
 
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/WorkList.h"
 
 #include <algorithm>
@@ -11,7 +11,7 @@ namespace {
 
 // The reply files the program can say, counted whole, in the order they are loaded.
 constexpr std::array<const char*, 6> kReplyFiles = {
-    kbfiles::BigString, kbfiles::Pause, kbfiles::Povtor, kbfiles::W1, kbfiles::W2, kbfiles::X,
+    programfiles::BigString, programfiles::Pause, programfiles::Povtor, programfiles::W1, programfiles::W2, programfiles::X,
 };
 
 } // namespace
@@ -65,7 +65,7 @@ void KbStatistics::T8Tick(WorkList& RE2, CaptionSink& captions) {
     if (finished()) {
         return;
     }
-    RE2.load(kbfiles::Words);
+    RE2.load(programfiles::Words);
     const int incoming = incomingExpressions(RE2.lines());
     fill(MenuItem::N18, incoming, captions);
 
@@ -74,7 +74,7 @@ void KbStatistics::T8Tick(WorkList& RE2, CaptionSink& captions) {
         RE2.load(name);
         outgoing += RE2.lines().count();
     }
-    RE2.load(kbfiles::Words);
+    RE2.load(programfiles::Words);
     outgoing += alternativesInPatterns(RE2.lines());
     fill(MenuItem::N19, outgoing, captions);
     fill(MenuItem::N20, incoming + outgoing, captions);

@@ -1,7 +1,7 @@
 #include "dialogue/ProgramFolder.h"
 
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/PathResolver.h"
 
 #include <pwd.h>
@@ -191,7 +191,7 @@ fs::path ProgramFolder::userFolder(const char* xdgDataHome, const char* home) {
 
 bool ProgramFolder::holdsBase(const fs::path& folder) {
     std::error_code error;
-    return fs::is_regular_file(PathResolver(folder).resolve(kbfiles::Words), error);
+    return fs::is_regular_file(PathResolver(folder).resolve(programfiles::Words), error);
 }
 
 ProgramFolder::Choice ProgramFolder::choose(const Places& places) {

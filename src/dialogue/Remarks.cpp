@@ -1,6 +1,6 @@
 #include "dialogue/Remarks.h"
 
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 
 void Remarks::T2Tick(Sink& sink) {
     random_.reseed();
@@ -9,7 +9,7 @@ void Remarks::T2Tick(Sink& sink) {
     if (state_.IdleTicks < threshold) {
         return;
     }
-    RE2_.loadAndPick(kbfiles::Pause, random_, state_.CpuReply);
+    RE2_.loadAndPick(programfiles::Pause, random_, state_.CpuReply);
     // Only the colour changes: the remark keeps whatever font the last line was written in.
     transcript_.currentStyle().rgb = sink.generalColour();
     transcript_.addViewLine(state_.CpuReply);
@@ -20,7 +20,7 @@ void Remarks::T2Tick(Sink& sink) {
 
 void Remarks::T10Tick(Sink& sink) {
     if (random_.random(3) + 1 == 1) {
-        RE2_.load(kbfiles::Begin);
+        RE2_.load(programfiles::Begin);
         sink.setBusyCursor(true);
         state_.CpuReply = RE2_.lines().line(random_.random(RE2_.lines().count()));
         sink.setBusyCursor(false);

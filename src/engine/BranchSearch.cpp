@@ -1,12 +1,12 @@
 #include "engine/BranchSearch.h"
 
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 #include "engine/PatternScan.h"
 
 std::optional<std::string> BranchSearch::continueBranch(std::string_view phrase,
                                                         EngineState& state) {
-    RE2_.load(kbfiles::Words);
+    RE2_.load(programfiles::Words);
     const PatternScan scan(phrase);
     const LineList& words = RE2_.lines();
     for (;;) {

@@ -1,11 +1,11 @@
 #include "engine/Learning.h"
 
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 
 const char* Learning::fallbackList(const std::string& phrase) {
-    return !phrase.empty() && phrase.back() == '?' ? kbfiles::W1 : kbfiles::W2;
+    return !phrase.empty() && phrase.back() == '?' ? programfiles::W1 : programfiles::W2;
 }
 
 std::string Learning::fallbackReply(const std::string& phrase, int& line) {
@@ -27,10 +27,10 @@ void Learning::learn(const std::string& UserPhrase, const std::string& echoedPhr
     }
     if (RE2_.lines().empty()) {
         // Line 0 is the header, which the lookup never reads: a pattern there would be lost.
-        RE2_.lines().append(kbfiles::wordsHeader());
+        RE2_.lines().append(programfiles::wordsHeader());
     }
     RE2_.lines().append(patternLine(echoedPhrase));
-    RE2_.save(kbfiles::Words);
+    RE2_.save(programfiles::Words);
     if (PrevReply.empty()) {
         return;
     }
@@ -49,25 +49,25 @@ bool Learning::inFallbackList(const std::string& UserPhrase) const {
 
 // The list is chosen by the previous reply: what follows a question is an answer.
 void Learning::addToFallbackList(const std::string& UserPhrase, const std::string& PrevReply) {
-    const char* list = PrevReply.find('?') != std::string::npos ? kbfiles::W1 : kbfiles::W2;
+    const char* list = PrevReply.find('?') != std::string::npos ? programfiles::W1 : programfiles::W2;
     RE2_.load(list);
     RE2_.lines().append(UserPhrase);
     RE2_.save(list);
 }
 
 bool Learning::knownPattern(const std::string& upperPhrase) {
-    RE2_.load(kbfiles::Words);
+    RE2_.load(programfiles::Words);
     return findPattern(RE2_.lines(), upperPhrase) >= 0;
 }
 
 void Learning::attachAnswer(const std::string& UserPhrase, const std::string& PrevReply) {
-    RE2_.load(kbfiles::Words);
+    RE2_.load(programfiles::Words);
     const int LineIndex = findPattern(RE2_.lines(), cp1251::upper(PrevReply));
     if (LineIndex < 0) {
         return;
     }
     attachAnswerAt(RE2_.lines(), LineIndex, UserPhrase);
-    RE2_.save(kbfiles::Words);
+    RE2_.save(programfiles::Words);
 }
 
 std::string Learning::patternLine(const std::string& echoedPhrase) {

@@ -1,6 +1,6 @@
 #include "engine/MainLookup.h"
 
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 #include "engine/PatternScan.h"
 
@@ -50,7 +50,7 @@ static std::optional<int> firstMatching(const LineList& words,
 }
 
 std::optional<int> MainLookup::wholePatternPass(const PatternScan& phrase) {
-    const auto index = RE2_.loadIndexed(kbfiles::Words);
+    const auto index = RE2_.loadIndexed(programfiles::Words);
     const auto candidates = index ? index->wholePatternCandidates(phrase.upper()) : std::nullopt;
     return firstMatching(RE2_.lines(), candidates, [&phrase](const std::string& line) {
         if (cannotBegin(line, phrase)) {
@@ -63,7 +63,7 @@ std::optional<int> MainLookup::wholePatternPass(const PatternScan& phrase) {
 }
 
 std::optional<int> MainLookup::wordByWordPass(const PatternScan& phrase) {
-    const auto index = RE2_.loadIndexed(kbfiles::Words);
+    const auto index = RE2_.loadIndexed(programfiles::Words);
     const auto candidates = index ? index->wordByWordCandidates(phrase.upper()) : std::nullopt;
     return firstMatching(RE2_.lines(), candidates, [&phrase](const std::string& line) {
         return kbline::answers(line) && wordsFound(kbline::pattern(line), phrase);

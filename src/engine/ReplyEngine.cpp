@@ -2,7 +2,7 @@
 
 #include "engine/BranchSearch.h"
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/Learning.h"
 #include "engine/MainLookup.h"
 #include "engine/PhrasePreparation.h"
@@ -18,7 +18,7 @@ void ReplyEngine::SpeakClick(TurnSurroundings& surroundings) {
     }
     // The turn reads the base and may write it back with what it learned: another copy on the
     // same folder waits meanwhile, so neither writes back a file without the other's lines.
-    const BaseLock hold = RE2_.files().lockBase(kbfiles::Words);
+    const BaseLock hold = RE2_.files().lockBase(programfiles::Words);
     state_.UserPhrase = phrase;
     const std::string EarlierLine = surroundings.earlierLine();
     surroundings.setBusyCursor(true);
@@ -75,7 +75,7 @@ bool ReplyEngine::repeatTest(const std::string& EarlierLine) {
     if (cp1251::upper(state_.UserPhrase) != cp1251::upper(EarlierLine)) {
         return false;
     }
-    answerFromFile(ReplySource::Stage::Repeat, kbfiles::Povtor);
+    answerFromFile(ReplySource::Stage::Repeat, programfiles::Povtor);
     return true;
 }
 
@@ -83,10 +83,10 @@ bool ReplyEngine::firstGuard() {
     if (guards_.firstGuardHit(state_.UserPhrase) < 0) {
         return false;
     }
-    answerFromFile(ReplySource::Stage::Guard, kbfiles::X);
-    RE2_.load(kbfiles::Collection);
+    answerFromFile(ReplySource::Stage::Guard, programfiles::X);
+    RE2_.load(programfiles::Collection);
     RE2_.lines().append(">>> " + state_.UserPhrase);
-    RE2_.save(kbfiles::Collection);
+    RE2_.save(programfiles::Collection);
     return true;
 }
 
@@ -96,7 +96,7 @@ bool ReplyEngine::longPhrase() {
     if (!looksAtLength || state_.UserPhrase.size() < kLongPhrase) {
         return false;
     }
-    answerFromFile(ReplySource::Stage::LongPhrase, kbfiles::BigString);
+    answerFromFile(ReplySource::Stage::LongPhrase, programfiles::BigString);
     return true;
 }
 
@@ -106,7 +106,7 @@ bool ReplyEngine::branchSearch() {
         return false;
     }
     state_.CpuReply = *reply;
-    source_ = {ReplySource::Stage::Branch, kbfiles::Words, state_.ContextLine};
+    source_ = {ReplySource::Stage::Branch, programfiles::Words, state_.ContextLine};
     return true;
 }
 
@@ -121,7 +121,7 @@ bool ReplyEngine::mainLookup(TurnSurroundings& surroundings) {
     state_.CpuReply = answer->reply;
     source_ = {answer->wordByWord ? ReplySource::Stage::WordByWord
                                   : ReplySource::Stage::WholePattern,
-               kbfiles::Words, answer->line};
+               programfiles::Words, answer->line};
     return true;
 }
 
@@ -140,7 +140,7 @@ void ReplyEngine::fallbackAndLearning(bool LearnBlocked, const std::string& echo
 void ReplyEngine::followUpRemark(TurnSurroundings& surroundings) {
     if (random_.random(3) + 1 == 1) {
         surroundings.setFollowUpTimer(true);
-        RE2_.load(kbfiles::AI);
+        RE2_.load(programfiles::AI);
     } else {
         surroundings.setFollowUpTimer(false);
     }

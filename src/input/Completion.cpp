@@ -1,7 +1,7 @@
 #include "input/Completion.h"
 
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
 #include "input/EnableRule.h"
 
@@ -47,7 +47,7 @@ bool beginsWith(const std::string& entry, std::string_view upperWord, const Uppe
 } // namespace
 
 void Completion::N24Click(const LineFiles& files) {
-    SpeedWord = files.load(kbfiles::Dictionary);
+    SpeedWord = files.load(programfiles::Dictionary);
     on_ = !on_;
 }
 

@@ -1,15 +1,16 @@
 #include "input/EnableRule.h"
 
 #include "engine/Cp1251.h"
+#include "engine/ProgramFiles.h"
 
 #include <string>
 
 std::string_view EnableRule::noMatchText() {
-    return "[NONE]";
+    return statustexts::NoMatch;
 }
 
 std::string_view EnableRule::loadedText() {
-    static const std::string text = cp1251::fromUtf8("Загрузка окончена");
+    static const std::string text = cp1251::fromUtf8(statustexts::Loaded);
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/DialogView.h"
 
 #include "engine/Cp1251.h"
+#include "ui/CpText.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -17,7 +18,7 @@ DialogView::DialogView(QWidget* parent) : QTextEdit(parent) {
 QTextCharFormat DialogView::charFormat(const LineStyle& style) {
     QTextCharFormat format;
     format.setForeground(QColor::fromRgb(static_cast<QRgb>(style.rgb)));
-    format.setFontFamilies({QString::fromStdString(cp1251::toUtf8(style.fontName))});
+    format.setFontFamilies({fromCp(style.fontName)});
     format.setFontPointSize(style.fontSize);
     format.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(style.italic);
@@ -28,8 +29,7 @@ void DialogView::follow(const Transcript& transcript, Transcript::ViewChange cha
     switch (change) {
     case Transcript::ViewChange::Added: {
         const int last = transcript.view().count() - 1;
-        addParagraph(QString::fromStdString(cp1251::toUtf8(transcript.view().line(last))),
-                     transcript.viewStyle(last));
+        addParagraph(fromCp(transcript.view().line(last)), transcript.viewStyle(last));
         break;
     }
     case Transcript::ViewChange::RemovedLast:

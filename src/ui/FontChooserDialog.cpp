@@ -1,6 +1,7 @@
 #include "ui/FontChooserDialog.h"
 
 #include "engine/Cp1251.h"
+#include "ui/CpText.h"
 #include "ui/WindowLook.h"
 
 #include <QCheckBox>
@@ -15,7 +16,7 @@
 FontChooserDialog::FontChooserDialog(const FontSetting& offered, int fixedSize, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Шрифт"));
-    const QString name = QString::fromStdString(cp1251::toUtf8(offered.name.value_or("")));
+    const QString name = fromCp(offered.name.value_or(""));
 
     face_ = new QFontComboBox(this);
     face_->setCurrentFont(WindowLook::font(name, 8));
@@ -58,7 +59,7 @@ FontChooserDialog::FontChooserDialog(const FontSetting& offered, int fixedSize, 
 }
 
 FontSetting FontChooserDialog::chosen() const {
-    return FontSetting{cp1251::fromUtf8(face_->currentText().toStdString()), size_->value(),
+    return FontSetting{toCp(face_->currentText()), size_->value(),
                        FontStyle{bold_->isChecked(), italic_->isChecked()}};
 }
 

@@ -1,6 +1,7 @@
 #include "ui/FormDialogue.h"
 
 #include "engine/Cp1251.h"
+#include "ui/CpText.h"
 #include "ui/InputLine.h"
 #include "ui/StatusBar.h"
 #include "ui/TimerArming.h"
@@ -60,7 +61,7 @@ void FormDialogue::setExchangeTimer(bool armed) {
 }
 
 void FormDialogue::showModeText(const std::string& text) {
-    form_.SB1->setPanelText(2, QString::fromStdString(cp1251::toUtf8(text)));
+    form_.SB1->setPanelText(2, fromCp(text));
 }
 
 void FormDialogue::showMode(DialogueMode::Mode mode) {

@@ -2,6 +2,7 @@
 
 #include "dialogue/ExchangeFile.h"
 #include "engine/Cp1251.h"
+#include "ui/CpText.h"
 #include "ui/InputLine.h"
 #include "ui/TimerArming.h"
 #include "ui/Unit1.h"
@@ -15,7 +16,7 @@ bool FormSurroundings::cpuCpuMode() const {
 }
 
 std::string FormSurroundings::inputText() const {
-    return cp1251::fromUtf8(form_.Input->text().toStdString());
+    return toCp(form_.Input->text());
 }
 
 std::string FormSurroundings::exchangeFirstLine() const {

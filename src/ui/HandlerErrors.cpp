@@ -1,6 +1,7 @@
 #include "ui/HandlerErrors.h"
 
 #include "engine/Cp1251.h"
+#include "ui/CpText.h"
 
 #include <exception>
 
@@ -38,5 +39,5 @@ bool HandlerErrors::runTick(const std::string& timer, const std::function<void()
 }
 
 void HandlerErrors::report(const std::string& message) {
-    reporter_.report(QString::fromStdString(cp1251::toUtf8(message)));
+    reporter_.report(fromCp(message));
 }

@@ -2,6 +2,8 @@
 
 #include "engine/Cp1251.h"
 #include "engine/LineFiles.h"
+#include "engine/ProgramFiles.h"
+#include "ui/CpText.h"
 #include "ui/DialogView.h"
 #include "ui/FormDialogue.h"
 #include "ui/FormSurroundings.h"
@@ -80,10 +82,8 @@ TForm1::~TForm1() = default;
 
 void TForm1::openSoundCues(const SoundOutputFactory& outputs) {
     std::unique_ptr<SoundCue>* cues[] = {&MP1, &MP2, &MP3, &MP4, &MP5, &MP6};
-    const char* files[] = {"Sound\\KeyBoard.wav", "Sound\\Button3.wav",  "Sound\\Button2.wav",
-                           "Sound\\Button1.wav",  "Sound\\CpuSound.wav", "Sound\\Close.wav"};
     for (std::size_t i = 0; i < std::size(cues); ++i) {
-        *cues[i] = std::make_unique<SoundCue>(files[i], folder_, outputs);
+        *cues[i] = std::make_unique<SoundCue>(programfiles::Sounds[i], folder_, outputs);
     }
 }
 
@@ -137,8 +137,7 @@ void TForm1::buildControls() {
     SB1->setGeometry(0, 342, 587, 19);
     SB1->setToolTip(QStringLiteral("Индикатор"));
     SB1->setCursor(Qt::WhatsThisCursor);
-    SB1->setPanelText(
-        2, QString::fromStdString(cp1251::toUtf8(DialogueMode::statusText(dialogueMode.mode()))));
+    SB1->setPanelText(2, fromCp(DialogueMode::statusText(dialogueMode.mode())));
 }
 
 void TForm1::buildTimers() {

@@ -2,6 +2,7 @@
 // chooser stores, and the styles of the speakers' lines.
 
 #include "engine/Cp1251.h"
+#include "ui/CpText.h"
 #include "ui/DialogView.h"
 #include "ui/InputLine.h"
 #include "ui/SystemColours.h"
@@ -39,7 +40,7 @@ LineStyle lineStyle(const ColourChooser& colour, const FontChooser& font) {
 }
 
 QString faceOf(const std::string& name) {
-    return QString::fromStdString(cp1251::toUtf8(name));
+    return fromCp(name);
 }
 
 void setFontStyle(QFont& font, FontStyle style) {

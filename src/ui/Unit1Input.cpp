@@ -3,6 +3,7 @@
 
 #include "engine/Cp1251.h"
 #include "input/EnableRule.h"
+#include "ui/CpText.h"
 #include "ui/DialogView.h"
 #include "ui/FormSurroundings.h"
 #include "ui/InputLine.h"
@@ -15,7 +16,7 @@
 #include <QToolButton>
 
 void TForm1::T1Timer() {
-    const std::string panel0 = cp1251::fromUtf8(SB1->panelText(0).toStdString());
+    const std::string panel0 = toCp(SB1->panelText(0));
     const EnableStates states = EnableRule::decide(
         {Input->text().isEmpty(), transcript.view().count(), panel0, completion.isOn()});
     Speak->setEnabled(states.speak);
@@ -43,7 +44,7 @@ void TForm1::InputChange() {
 }
 
 void TForm1::T5Timer() {
-    if (T5Scan.tick(cp1251::fromUtf8(Input->text().toStdString()))) {
+    if (T5Scan.tick(toCp(Input->text()))) {
         RE1->setEnabled(false);
         Input->setText(QString());
     }

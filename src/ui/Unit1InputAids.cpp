@@ -5,6 +5,7 @@
 #include "engine/LineFiles.h"
 #include "input/EnableRule.h"
 #include "input/LayoutConverter.h"
+#include "ui/CpText.h"
 #include "ui/InputLine.h"
 #include "ui/StatusBar.h"
 #include "ui/TimerArming.h"
@@ -20,14 +21,6 @@
 #include <optional>
 
 namespace {
-
-QString fromCp(const std::string& text) {
-    return QString::fromStdString(cp1251::toUtf8(text));
-}
-
-std::string toCp(const QString& text) {
-    return cp1251::fromUtf8(text.toStdString());
-}
 
 // A key going down anywhere in the program, seen once: as it reaches one of the program's windows
 // from the desktop, or, for a key that is a command's shortcut, as the command is given it. The
@@ -69,10 +62,10 @@ void TForm1::N24Click() {
         completion.N24Click(LineFiles(folder_));
         N24->setChecked(completion.isOn());
         if (completion.isOn()) {
-            SB1->setPanelText(0, fromCp(std::string(EnableRule::noMatchText())));
+            SB1->setPanelText(0, fromCp(EnableRule::noMatchText()));
             arm(T11);
         } else {
-            SB1->setPanelText(0, fromCp(std::string(EnableRule::loadedText())));
+            SB1->setPanelText(0, fromCp(EnableRule::loadedText()));
             T11.stop();
         }
     });

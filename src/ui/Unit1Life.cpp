@@ -4,7 +4,8 @@
 #include "dialogue/ConfigApplier.h"
 #include "dialogue/ConversationLogFile.h"
 #include "engine/Cp1251.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
+#include "ui/CpText.h"
 #include "ui/InputLine.h"
 #include "ui/RegionalClock.h"
 #include "ui/StatisticsCaptions.h"
@@ -19,14 +20,6 @@
 #include <QToolButton>
 
 namespace {
-
-QString fromCp(const std::string& text) {
-    return QString::fromStdString(cp1251::toUtf8(text));
-}
-
-std::string toCp(const QString& text) {
-    return cp1251::fromUtf8(text.toStdString());
-}
 
 void enableMenus(std::initializer_list<QMenu*> menus, bool enabled) {
     for (QMenu* menu : menus) {
@@ -60,15 +53,15 @@ void TForm1::FormCreate() {
 
 void TForm1::T3Timer() {
     const bool loaded = errors_.runTick("T3", [this] {
-        SB1->setPanelText(0, QStringLiteral("Идёт загрузка подождите..."));
+        SB1->setPanelText(0, QString::fromUtf8(statustexts::Loading));
         Input->setReadOnly(true);
         Speak->setEnabled(false);
-        RE2().load(kbfiles::Words);
+        RE2().load(programfiles::Words);
         SB1->setPanelText(
             1, fromCp(KbStatistics::statusText(KbStatistics::countPhrases(RE2().lines()))));
         Input->setReadOnly(false);
         Speak->setEnabled(true);
-        SB1->setPanelText(0, QStringLiteral("Загрузка окончена"));
+        SB1->setPanelText(0, QString::fromUtf8(statustexts::Loaded));
         T3.stop();
     });
     if (!loaded) {

@@ -2,6 +2,7 @@
 
 #include "dialogue/ExchangePeriod.h"
 #include "engine/Cp1251.h"
+#include "ui/CpText.h"
 #include "ui/TimerArming.h"
 #include "ui/Unit1.h"
 #include "ui/WindowPlacement.h"
@@ -99,7 +100,7 @@ void TForm2::open(QWidget& over) {
 }
 
 std::string TForm2::exchangePath() const {
-    return cp1251::fromUtf8(Edit1->text().toStdString());
+    return toCp(Edit1->text());
 }
 
 ExchangeFile::Settings TForm2::settings() const {

@@ -2,7 +2,8 @@
 
 #include "engine/Cp1251.h"
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
+#include "ui/CpText.h"
 #include "ui/WindowLook.h"
 #include "ui/WindowPlacement.h"
 
@@ -74,7 +75,7 @@ QString historyText(const std::string& bytes) {
     if (!text.empty() && text.back() == '\n') {
         text.pop_back(); // a final line break adds no line
     }
-    return QString::fromStdString(cp1251::toUtf8(text));
+    return fromCp(text);
 }
 
 } // namespace
@@ -146,7 +147,7 @@ void TForm3::setMainWindow(QWidget* main, QTimer* T1) {
 
 void TForm3::FormCreate() {
     errors_.run([this] {
-        const std::string bytes = readBytes(folder_, kbfiles::Picture);
+        const std::string bytes = readBytes(folder_, programfiles::Picture);
         QImage picture;
         if (!picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
                                   static_cast<int>(bytes.size()), "BMP")) {
@@ -158,7 +159,7 @@ void TForm3::FormCreate() {
 
 void TForm3::Button1Click() {
     errors_.run([this] {
-        Memo1->setPlainText(historyText(readBytes(folder_, kbfiles::ReadMe)));
+        Memo1->setPlainText(historyText(readBytes(folder_, programfiles::ReadMe)));
         height_.toggle();
         applyHeight();
     });

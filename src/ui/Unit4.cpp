@@ -1,6 +1,7 @@
 #include "ui/Unit4.h"
 
 #include "engine/Cp1251.h"
+#include "ui/CpText.h"
 #include "ui/InputLine.h"
 #include "ui/MenuItems.h"
 #include "ui/TimerArming.h"
@@ -15,10 +16,6 @@
 #include <QToolButton>
 
 namespace {
-
-QString fromCp(const std::string& text) {
-    return QString::fromStdString(cp1251::toUtf8(text));
-}
 
 // A flat key. It never takes the focus, so the keyboard window never holds one either.
 QToolButton* keyButton(QWidget* parent, const QString& name, const QString& caption, QRect place) {
@@ -125,7 +122,7 @@ void TForm4::FormCreate() {
 }
 
 std::string TForm4::inputText() const {
-    return cp1251::fromUtf8(form1_.Input->text().toStdString());
+    return toCp(form1_.Input->text());
 }
 
 // Set as the program sets it: not cut at the typing limit, and a change runs the main window's

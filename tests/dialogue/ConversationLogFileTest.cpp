@@ -1,7 +1,7 @@
 #include "dialogue/ConversationLogFile.h"
 
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
 #include "engine/WorkList.h"
 #include "support/Cp.h"
@@ -38,7 +38,7 @@ struct Folder {
 
     std::vector<std::string> logLines() const {
         std::vector<std::string> lines;
-        const LineList file = LineFiles(PathResolver(temp.path())).load(kbfiles::Log);
+        const LineList file = LineFiles(PathResolver(temp.path())).load(programfiles::Log);
         for (const std::string& line : file.lines()) {
             lines.push_back(utf(line));
         }

@@ -1,7 +1,7 @@
 #include "dialogue/KbStatistics.h"
 
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
 #include "engine/WorkList.h"
 #include "support/Cp.h"

@@ -1,6 +1,6 @@
 #include "engine/BaseLock.h"
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/MtRandom.h"
 #include "engine/ReplyEngine.h"
 #include "engine/RtfWriter.h"
@@ -123,7 +123,7 @@ TEST_F(BaseSafety, AFileMarkedReadOnlyIsNotReplaced) {
     const std::string before = folder.read("Base/Words.Dat");
     ::chmod((folder.path() / "Base/Words.Dat").c_str(), 0444);
     try {
-        store.save(kbfiles::Words, LineList({"x"}));
+        store.save(programfiles::Words, LineList({"x"}));
         ADD_FAILURE() << "saved over a read-only file";
     } catch (const FileError& error) {
         EXPECT_STREQ(error.what(), "Cannot create file Base\\Words.Dat");
@@ -141,7 +141,7 @@ TEST_F(BaseSafety, ALinkedFileIsSavedThroughItsLink) {
     fs::create_symlink(synced.path() / "Words.Dat", folder.path() / "Base/Words.Dat");
     learnOneLine("Совсем новая фраза");
     EXPECT_TRUE(fs::is_symlink(folder.path() / "Base/Words.Dat"));
-    EXPECT_EQ(read(kbfiles::Words).back(), "СОВСЕМ НОВАЯ ФРАЗА.^");
+    EXPECT_EQ(read(programfiles::Words).back(), "СОВСЕМ НОВАЯ ФРАЗА.^");
     EXPECT_NE(synced.read("Words.Dat").find("\\'d1\\'ce\\'c2\\'d1\\'c5\\'cc"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(synced.path()), {}), 1);
 }
@@ -169,7 +169,7 @@ TEST_F(BaseSafety, LinkLoopsDanglingLinksAndSpecialFilesAreFileErrorsAtOnce) {
 TEST_F(BaseSafety, AnEmptyMainFileLearnsItsFirstPatternAfterAHeader) {
     folder.write("Base/Words.Dat", "");
     learnOneLine("Совсем новая фраза");
-    const Lines words = read(kbfiles::Words);
+    const Lines words = read(programfiles::Words);
     ASSERT_EQ(words.size(), 2u);
     EXPECT_EQ(words[0], "Основная база: шаблон^ответ;ответ;");
     EXPECT_EQ(words[1], "СОВСЕМ НОВАЯ ФРАЗА.^");
@@ -186,7 +186,7 @@ TEST_F(BaseSafety, ASaveLeftoverGoesWhenTheBaseIsNextHeld) {
 TEST_F(BaseSafety, ABaseHeldByAnotherCopyIsBusyAndNothingIsLost) {
     const std::string before = folder.read("Base/Words.Dat");
     {
-        const BaseLock other(PathResolver(folder.path()), kbfiles::Words);
+        const BaseLock other(PathResolver(folder.path()), programfiles::Words);
         ASSERT_TRUE(other.held());
         EXPECT_EQ(say("Совсем новая фраза"),
                   "Cannot open file Base\\Words.Dat: the base is busy in another copy of the "
@@ -238,9 +238,9 @@ TEST_F(BaseSafety, TwoCopiesLearningAtOnceLoseNothing) {
         ::waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    const Lines words = read(kbfiles::Words);
-    Lines fallbacks = read(kbfiles::W1);
-    const Lines w2 = read(kbfiles::W2);
+    const Lines words = read(programfiles::Words);
+    Lines fallbacks = read(programfiles::W1);
+    const Lines w2 = read(programfiles::W2);
     fallbacks.insert(fallbacks.end(), w2.begin(), w2.end());
     auto holds = [](const Lines& lines, const std::string& start) {
         return std::any_of(lines.begin(), lines.end(),

@@ -1,4 +1,4 @@
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 #include "engine/LineFiles.h"
 #include "engine/MainLookup.h"

@@ -1,5 +1,5 @@
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/ReplyEngine.h"
 #include "support/Cp.h"
 #include "support/RecordingSurroundings.h"
@@ -135,7 +135,7 @@ TEST_F(ReplyTurn, RepeatedPhraseIsAnsweredFromPovtorBeforeTheGuards) {
     EXPECT_EQ(engine.lastSource().stage, Stage::Repeat);
     say("Ты лох");
     EXPECT_EQ(say("ты лох."), "Ты повторяешься.");
-    EXPECT_EQ(read(kbfiles::Collection), Lines{">>> Ты лох."});
+    EXPECT_EQ(read(programfiles::Collection), Lines{">>> Ты лох."});
 }
 
 TEST_F(ReplyTurn, FirstGuardAnswersFromXAndCollectsEveryCatch) {
@@ -145,7 +145,7 @@ TEST_F(ReplyTurn, FirstGuardAnswersFromXAndCollectsEveryCatch) {
     EXPECT_EQ(say("Ты лох"), "Не груби.");
     EXPECT_EQ(say("Подлодка"), "Не груби.");
     EXPECT_EQ(say("Ты лох"), "Не груби."); // not a repeat: the reply stands between
-    EXPECT_EQ(read(kbfiles::Collection), (Lines{">>> Ты лох.", ">>> Подлодка.", ">>> Ты лох."}));
+    EXPECT_EQ(read(programfiles::Collection), (Lines{">>> Ты лох.", ">>> Подлодка.", ">>> Ты лох."}));
     EXPECT_EQ(state.BranchDepth, 1);
     EXPECT_EQ(state.ContextLine, 1);
     for (const char* innocent : {"Лох", "Гадость", "Ты ддура"}) {
@@ -160,9 +160,9 @@ TEST_F(ReplyTurn, SecondGuardLetsTheTurnAnswerButLearnNothing) {
     EXPECT_EQ(say("Меня зовут Петя"), "Красивое имя.");
     EXPECT_EQ(say("Я хочу спать"), "Понятно.");
     EXPECT_EQ(say("Мама дома"), "Понятно.");
-    EXPECT_EQ(read(kbfiles::Words), (Lines{"Заголовок", "ЗОВУТ^Красивое имя.;"}));
-    EXPECT_EQ(read(kbfiles::W1), Lines{"Не знаю."});
-    EXPECT_EQ(read(kbfiles::W2), (Lines{"Понятно.", "Меня зовут Вася."}));
+    EXPECT_EQ(read(programfiles::Words), (Lines{"Заголовок", "ЗОВУТ^Красивое имя.;"}));
+    EXPECT_EQ(read(programfiles::W1), Lines{"Не знаю."});
+    EXPECT_EQ(read(programfiles::W2), (Lines{"Понятно.", "Меня зовут Вася."}));
 }
 
 TEST_F(ReplyTurn, LongPhraseIsLookedAtOnFourDrawsOutOfSix) {
@@ -171,10 +171,10 @@ TEST_F(ReplyTurn, LongPhraseIsLookedAtOnFourDrawsOutOfSix) {
     for (int draw = 0; draw < 6; ++draw) {
         SCOPED_TRACE(draw);
         const bool looks = draw != 1 && draw != 5;
-        const Lines learned = read(kbfiles::W2);
+        const Lines learned = read(programfiles::W2);
         EXPECT_EQ(say(long110, {draw}) == "Длинно.", looks);
         if (looks) {
-            EXPECT_EQ(read(kbfiles::W2), learned); // a long-phrase reply learns nothing
+            EXPECT_EQ(read(programfiles::W2), learned); // a long-phrase reply learns nothing
         }
         EXPECT_NE(say(long109, {draw}), "Длинно.");
     }
@@ -235,43 +235,43 @@ TEST_F(ReplyTurn, AnswerToAQuestionIsLearnedEverywhere) {
     words({"КАК ТЕБЯ ЗОВУТ?^", "ДРУГОЕ^Другое.;"});
     state.PrevReply = cp("Как тебя зовут?");
     EXPECT_EQ(say("Вася"), "Понятно.");
-    EXPECT_EQ(read(kbfiles::W1), (Lines{"Не знаю.", "Вася."}));
-    EXPECT_EQ(read(kbfiles::W2), Lines{"Понятно."});
-    EXPECT_EQ(read(kbfiles::Words),
+    EXPECT_EQ(read(programfiles::W1), (Lines{"Не знаю.", "Вася."}));
+    EXPECT_EQ(read(programfiles::W2), Lines{"Понятно."});
+    EXPECT_EQ(read(programfiles::Words),
               (Lines{"Заголовок", "ДРУГОЕ^Другое.;", "ВАСЯ.^", "КАК ТЕБЯ ЗОВУТ?^Вася.;"}));
     EXPECT_EQ(say("Как тебя зовут?"), "Вася.");
     // Known as a pattern now: the fallback list may take it again, the base nothing more.
     state.PrevReply = cp("Как тебя зовут?");
     surroundings.transcript.clearView();
     say("Вася");
-    EXPECT_EQ(read(kbfiles::W1), (Lines{"Не знаю.", "Вася.", "Вася."}));
-    EXPECT_EQ(read(kbfiles::Words),
+    EXPECT_EQ(read(programfiles::W1), (Lines{"Не знаю.", "Вася.", "Вася."}));
+    EXPECT_EQ(read(programfiles::Words),
               (Lines{"Заголовок", "ДРУГОЕ^Другое.;", "ВАСЯ.^", "КАК ТЕБЯ ЗОВУТ?^Вася.;"}));
 }
 
 TEST_F(ReplyTurn, TheFirstTurnLearnsOnlyWhatTheFallbackListAlreadyHolds) {
     say("Новое");
-    EXPECT_EQ(read(kbfiles::Words), Lines{"Заголовок"});
-    EXPECT_EQ(read(kbfiles::W2), Lines{"Понятно."});
+    EXPECT_EQ(read(programfiles::Words), Lines{"Заголовок"});
+    EXPECT_EQ(read(programfiles::W2), Lines{"Понятно."});
     files({{"Base/W2.Dat", {"Понятно.", "Знакомое."}}});
     state.PrevReply.clear();
     say("Знакомое");
-    EXPECT_EQ(read(kbfiles::Words), (Lines{"Заголовок", "ЗНАКОМОЕ.^"}));
-    EXPECT_EQ(read(kbfiles::W2), (Lines{"Понятно.", "Знакомое."}));
+    EXPECT_EQ(read(programfiles::Words), (Lines{"Заголовок", "ЗНАКОМОЕ.^"}));
+    EXPECT_EQ(read(programfiles::W2), (Lines{"Понятно.", "Знакомое."}));
 }
 
 TEST_F(ReplyTurn, RepeatingThePreviousReplyAttachesItToItsOwnNewPattern) {
     state.PrevReply = cp("Эхо.");
     say("Эхо");
-    EXPECT_EQ(read(kbfiles::Words), (Lines{"Заголовок", "ЭХО.^Эхо.;"}));
-    EXPECT_EQ(read(kbfiles::W2), (Lines{"Понятно.", "Эхо."}));
+    EXPECT_EQ(read(programfiles::Words), (Lines{"Заголовок", "ЭХО.^Эхо.;"}));
+    EXPECT_EQ(read(programfiles::W2), (Lines{"Понятно.", "Эхо."}));
 }
 
 TEST_F(ReplyTurn, AttachingMovesTheLineToTheEndAndLeavesItsBranchesInPlace) {
     words({"ХОРОШО.^Отлично.;@", "_ПОЧЕМУ^Так.;", "ДРУГОЕ^Другое.;"});
     state.PrevReply = cp("Хорошо.");
     say("Погуляем");
-    EXPECT_EQ(read(kbfiles::Words), (Lines{"Заголовок", "_ПОЧЕМУ^Так.;", "ДРУГОЕ^Другое.;",
+    EXPECT_EQ(read(programfiles::Words), (Lines{"Заголовок", "_ПОЧЕМУ^Так.;", "ДРУГОЕ^Другое.;",
                                            "ПОГУЛЯЕМ.^", "ХОРОШО.^Отлично.;@Погуляем.;"}));
 }
 
@@ -281,8 +281,8 @@ TEST_F(ReplyTurn, PhrasesHoldingMarkupAreAnsweredButNeverLearned) {
         SCOPED_TRACE(phrase);
         EXPECT_EQ(say(phrase), "Понятно.");
     }
-    EXPECT_EQ(read(kbfiles::Words), Lines{"Заголовок"});
-    EXPECT_EQ(read(kbfiles::W1), Lines{"Не знаю."});
+    EXPECT_EQ(read(programfiles::Words), Lines{"Заголовок"});
+    EXPECT_EQ(read(programfiles::W1), Lines{"Не знаю."});
 }
 
 TEST_F(ReplyTurn, AFileThatFailsStopsTheTurnAndKeepsWhatWasDone) {

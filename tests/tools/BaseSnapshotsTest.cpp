@@ -1,7 +1,7 @@
 #include "tools/BaseSnapshots.h"
 
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 #include "tools/TarGz.h"
@@ -72,7 +72,7 @@ TEST(BaseSnapshots, LeavesOutTheLockAndTheLeftoversOfKilledSaves) {
     SnapshotFolder s;
     s.folder.write("Base/Words.Dat.saving-AbC123", "half a save");
     {
-        const BaseLock hold(PathResolver(s.folder.path()), kbfiles::Words); // makes the lock file
+        const BaseLock hold(PathResolver(s.folder.path()), programfiles::Words); // makes the lock file
     }
     s.folder.write("Base/Words.Dat.saving-XyZ789", "half a save");
     const fs::path taken = s.snapshots.take();
@@ -204,7 +204,7 @@ TEST(BaseSnapshots, WaitsForACopyThatIsLearningAndGivesUpWithoutWriting) {
     const auto before = s.base();
     s.files.setLockPatience(std::chrono::milliseconds(20));
     BaseSnapshots snapshots(s.files);
-    const BaseLock learning(PathResolver(s.folder.path()), kbfiles::Words);
+    const BaseLock learning(PathResolver(s.folder.path()), programfiles::Words);
     EXPECT_THROW(snapshots.take(), FileError);
     EXPECT_THROW(snapshots.restore(taken), FileError);
     EXPECT_EQ(s.base(), before);

@@ -1,6 +1,6 @@
 #include "tools/KbReview.h"
 
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
@@ -22,11 +22,11 @@ struct ReviewFolder {
             words.append(cp(line));
         }
         folder.write("Base/Words.Dat", "");
-        files.save(kbfiles::Words, words);
+        files.save(programfiles::Words, words);
     }
     std::vector<std::string> words() const {
         std::vector<std::string> lines;
-        for (const std::string& line : files.load(kbfiles::Words).lines()) {
+        for (const std::string& line : files.load(programfiles::Words).lines()) {
             lines.push_back(utf(line));
         }
         return lines;
@@ -102,10 +102,10 @@ TEST(KbReview, ALineTheProgramAnsweredMeanwhileIsLeftAlone) {
                 return traits_type::eof();
             }
             changed = true;
-            LineList words = base.files.load(kbfiles::Words);
+            LineList words = base.files.load(programfiles::Words);
             words.remove(2);
             words.append(cp("ГДЕ?^Там.;"));
-            base.files.save(kbfiles::Words, words);
+            base.files.save(programfiles::Words, words);
             setg(typed.data(), typed.data(), typed.data() + typed.size());
             return traits_type::to_int_type(typed[0]);
         }

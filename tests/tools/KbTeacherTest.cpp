@@ -1,7 +1,7 @@
 #include "tools/KbTeacher.h"
 
 #include "engine/FileError.h"
-#include "engine/KbFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
@@ -88,7 +88,7 @@ TEST(KbTeacher, AnEmptyMainFileGetsItsHeaderFirst) {
     KbTeacher teacher{LineList()};
     teacher.teach(pairs({{"Как дела?", "Хорошо."}}));
     ASSERT_EQ(teacher.words().count(), 2);
-    EXPECT_EQ(teacher.words().line(0), kbfiles::wordsHeader());
+    EXPECT_EQ(teacher.words().line(0), programfiles::wordsHeader());
 }
 
 TEST(DialogueFile, PlainTextPairsEveryLineWithTheNextInEitherEncoding) {
@@ -132,7 +132,7 @@ struct TaughtFolder {
     LineFiles files{PathResolver(folder.path())};
     TaughtFolder() {
         folder.write("Base/Words.Dat", "");
-        files.save(kbfiles::Words, kBase);
+        files.save(programfiles::Words, kBase);
     }
     std::string dialogue(const std::string& text) const {
         folder.write("dialogue.txt", text);
@@ -153,7 +153,7 @@ TEST(KbTeacherCommand, TeachesAHundredThousandLinesAtOnceWithAProgressBar) {
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_NE(out.str().find("Taught: 99999 (new lines 99999,"), std::string::npos) << out.str();
     EXPECT_NE(bar.str().find("] 100%"), std::string::npos);
-    const LineList words = taught.files.load(kbfiles::Words);
+    const LineList words = taught.files.load(programfiles::Words);
     ASSERT_EQ(words.count(), kBase.count() + 99999);
     EXPECT_EQ(utf(words.line(words.count() - 1)), "ФРАЗА НОМЕР 99998.^Фраза номер 99999.;");
     // Not a speed target, only a guard against teaching one pair at the cost of a whole save.
@@ -174,7 +174,7 @@ TEST(KbTeacherCommand, WaitsForACopyThatIsLearningAndChangesNothingWhenItDoesNot
     TaughtFolder taught;
     const std::string before = taught.folder.read("Base/Words.Dat");
     taught.files.setLockPatience(std::chrono::milliseconds(20));
-    const BaseLock learning(PathResolver(taught.folder.path()), kbfiles::Words);
+    const BaseLock learning(PathResolver(taught.folder.path()), programfiles::Words);
     std::ostringstream out;
     EXPECT_THROW(KbTeacher::command(taught.files, taught.dialogue("Как дела?\nХорошо.\n"), false,
                                     out, nullptr),
