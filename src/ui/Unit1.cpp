@@ -5,6 +5,7 @@
 #include "FormDialogue.h"
 #include "FormSurroundings.h"
 #include "InputLine.h"
+#include "LaunchCentring.h"
 #include "LineFiles.h"
 #include "StatisticsCaptions.h"
 #include "StatusBar.h"
@@ -209,8 +210,7 @@ void TForm1::setOtherForms(TForm2* form2, TForm3* form3, TForm4* form4) {
 }
 
 void TForm1::showCentred() {
-    show();
-    WindowPlacement::centreOnDesktop(*this);
+    launchCentring_ = LaunchCentring::show(*this);
 }
 
 void TForm1::enterPressed() {

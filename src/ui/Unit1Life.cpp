@@ -8,6 +8,7 @@
 #include "Cp1251.h"
 #include "InputLine.h"
 #include "KbFiles.h"
+#include "LaunchCentring.h"
 #include "RegionalClock.h"
 #include "StatisticsCaptions.h"
 #include "StatusBar.h"
@@ -78,6 +79,9 @@ void TForm1::T3Timer() {
 }
 
 void TForm1::T7Timer() {
+    if (launchCentring_ && launchCentring_->waiting()) {
+        return; // the shake starts from the window as it stands on the desktop, frame and all
+    }
     const ::ConfigFile::ShakeSwitch shakeSwitch = ConfigFile.readShakeSwitch();
     if (shakeSwitch.problemToReport) {
         errors_.report(*shakeSwitch.problemToReport);
