@@ -13,7 +13,6 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "WindowLook.h"
-#include "WindowPlacement.h"
 
 #include <QFrame>
 #include <QMenuBar>
