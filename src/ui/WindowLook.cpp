@@ -49,6 +49,13 @@ QFont WindowLook::windowFont() {
     return font(QStringLiteral("MS Sans Serif"), 8);
 }
 
+QFont WindowLook::statusFont() {
+    constexpr int kOriginalWidth = 88; // percent of the stand-in's width
+    QFont font = windowFont();
+    font.setStretch(kOriginalWidth);
+    return font;
+}
+
 void WindowLook::paintSilver(QWidget& widget) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, kSilver);

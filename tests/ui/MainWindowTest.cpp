@@ -5,8 +5,11 @@
 #include "DialogView.h"
 #include "InputLine.h"
 #include "StatusBar.h"
+#include "WindowLook.h"
 
+#include <QFontDatabase>
 #include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -93,6 +96,31 @@ TEST_F(MainWindow, StartsWithButtonsDisabledAndTheModeShown) {
     EXPECT_FALSE(w.Cpu31->isChecked());
     EXPECT_FALSE(w.N24->isChecked());
     EXPECT_FALSE(w.N40->isChecked());
+}
+
+// The status texts fit their panels in the window's small font, as the panels were sized for.
+TEST_F(MainWindow, StatusTextsFitTheirPanels) {
+    if (!QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
+        GTEST_SKIP() << "Liberation Sans is not installed (tools/install-packages.sh)";
+    }
+    TForm1& w = form();
+    w.show();
+    const struct {
+        int panel;
+        const char* text;
+    } texts[] = {
+        {0, "Идёт загрузка подождите..."},
+        {0, "Загрузка окончена"},
+        {1, "Программе известно:   [главные фразы - 99999   ветки - 99999]"},
+    };
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.text);
+        const QLabel* panel = w.SB1->findChildren<QLabel*>().at(t.panel);
+        EXPECT_EQ(panel->font().family(), WindowLook::windowFont().family());
+        EXPECT_EQ(panel->font().pointSize(), 8);
+        const QRect room = panel->contentsRect().adjusted(panel->indent(), 0, 0, 0);
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(QString::fromUtf8(t.text)), room.width());
+    }
 }
 
 // The menu tree, depth-first, as "level caption shortcut".
