@@ -93,7 +93,9 @@ void TForm1::buildControls() {
     client->setFont(WindowLook::windowFont());
     client->setCursor(Qt::ForbiddenCursor);
     setCentralWidget(client);
-    WindowLook::paintSilver(*this);
+    // The window's colour is its client area's: the menu bar and the status bar keep the
+    // desktop's own colours, as they do in every other program.
+    WindowLook::paintSilver(*client);
 
     TabControl1 = tabFrame(client, "TabControl1", {0, 0, 588, 313});
     TabControl1->setCursor(Qt::ArrowCursor);
@@ -137,6 +139,7 @@ void TForm1::buildControls() {
     SB1->setGeometry(0, 342, 587, 19);
     SB1->setToolTip(QStringLiteral("Индикатор"));
     SB1->setCursor(Qt::WhatsThisCursor);
+    WindowLook::paintDesktopColours(*SB1);
     SB1->setPanelText(
         2, QString::fromStdString(cp1251::toUtf8(DialogueMode::statusText(dialogueMode.mode()))));
 }

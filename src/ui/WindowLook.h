@@ -18,4 +18,7 @@ public:
     static QFont font(const QString& face, int points, bool bold = false, bool italic = false);
     // Silver background for the window and everything in it that takes its colour.
     static void paintSilver(QWidget& widget);
+    // The desktop's own surface colours for a part that lies on a coloured window but is drawn
+    // as the desktop draws it, whatever colour the window takes.
+    static void paintDesktopColours(QWidget& widget);
 };

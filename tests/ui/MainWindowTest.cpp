@@ -27,7 +27,7 @@ TEST_F(MainWindow, FrameIsFixedWithTheClientAreaBelowTheMenu) {
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 192));
 }
 
 // The dialog view fills the window above one row of input line and buttons, the status bar lies
