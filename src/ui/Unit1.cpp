@@ -9,6 +9,7 @@
 #include "LineFiles.h"
 #include "StatisticsCaptions.h"
 #include "StatusBar.h"
+#include "SystemColours.h"
 #include "TimerArming.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -107,6 +108,10 @@ void TForm1::buildControls() {
     setRole(*RE1, QPalette::Base, WindowLook::kSilver);
     transcript.setViewListener(
         [this](Transcript::ViewChange change) { RE1->follow(transcript, change); });
+    // Until a line is styled, the view writes in its own font, in the desktop's window-text colour.
+    const ColourNumber windowText = ColourNumber::fromNumber(
+        static_cast<std::int32_t>(0x80000000u | static_cast<unsigned>(SystemColour::WindowText)));
+    transcript.currentStyle().rgb = SystemColours::colour(windowText).rgb() & 0xFFFFFFu;
 
     Talk = new QPushButton(QStringLiteral("<ENTER> (Для кнопки сказать)"), TabControl1);
     Talk->setObjectName(QStringLiteral("Talk"));

@@ -98,6 +98,19 @@ TEST_F(MainWindow, StartsWithButtonsDisabledAndTheModeShown) {
     EXPECT_FALSE(w.N40->isChecked());
 }
 
+// The dialog view's current style starts as the view's own font in the desktop's window-text
+// colour, whatever that colour is.
+TEST_F(MainWindow, CurrentStyleStartsInTheDesktopsWindowTextColour) {
+    testApplication();
+    const QPalette desktop = QApplication::palette();
+    QPalette tinted = desktop;
+    tinted.setColor(QPalette::WindowText, QColor(0x12, 0x34, 0x56));
+    QApplication::setPalette(tinted);
+    const LineStyle current = form().transcript.currentStyle();
+    QApplication::setPalette(desktop);
+    EXPECT_EQ(current, (LineStyle{0x123456, "MS Sans Serif", 8, false, false}));
+}
+
 // The status texts fit their panels in the window's small font, as the panels were sized for.
 TEST_F(MainWindow, StatusTextsFitTheirPanels) {
     if (!QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
