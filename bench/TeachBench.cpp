@@ -5,8 +5,8 @@
 // renamed into place).
 
 #include "engine/Cp1251.h"
-#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
+#include "engine/ProgramFiles.h"
 #include "tools/KbTeacher.h"
 
 #include <benchmark/benchmark.h>

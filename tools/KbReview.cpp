@@ -1,10 +1,10 @@
 #include "tools/KbReview.h"
 
 #include "engine/Cp1251.h"
-#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 #include "engine/Learning.h"
 #include "engine/PhrasePreparation.h"
+#include "engine/ProgramFiles.h"
 #include "tools/LearnableText.h"
 
 std::vector<int> KbReview::waitingLines(const LineList& words) {

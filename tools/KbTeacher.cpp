@@ -1,11 +1,11 @@
 #include "tools/KbTeacher.h"
 
 #include "engine/Cp1251.h"
-#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 #include "engine/Learning.h"
 #include "engine/PatternScan.h"
 #include "engine/PhrasePreparation.h"
+#include "engine/ProgramFiles.h"
 #include "tools/LearnableText.h"
 
 #include <algorithm>

@@ -11,7 +11,8 @@ namespace {
 
 // The reply files the program can say, counted whole, in the order they are loaded.
 constexpr std::array<const char*, 6> kReplyFiles = {
-    programfiles::BigString, programfiles::Pause, programfiles::Povtor, programfiles::W1, programfiles::W2, programfiles::X,
+    programfiles::BigString, programfiles::Pause, programfiles::Povtor,
+    programfiles::W1,        programfiles::W2,    programfiles::X,
 };
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "dialogue/ProgramFolder.h"
 
 #include "engine/Cp1251.h"
-#include "engine/ProgramFiles.h"
 #include "engine/PathResolver.h"
+#include "engine/ProgramFiles.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -1,8 +1,8 @@
 #include "engine/BranchSearch.h"
 
-#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 #include "engine/PatternScan.h"
+#include "engine/ProgramFiles.h"
 
 std::optional<std::string> BranchSearch::continueBranch(std::string_view phrase,
                                                         EngineState& state) {

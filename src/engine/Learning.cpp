@@ -1,8 +1,8 @@
 #include "engine/Learning.h"
 
 #include "engine/Cp1251.h"
-#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
+#include "engine/ProgramFiles.h"
 
 const char* Learning::fallbackList(const std::string& phrase) {
     return !phrase.empty() && phrase.back() == '?' ? programfiles::W1 : programfiles::W2;
@@ -49,7 +49,8 @@ bool Learning::inFallbackList(const std::string& UserPhrase) const {
 
 // The list is chosen by the previous reply: what follows a question is an answer.
 void Learning::addToFallbackList(const std::string& UserPhrase, const std::string& PrevReply) {
-    const char* list = PrevReply.find('?') != std::string::npos ? programfiles::W1 : programfiles::W2;
+    const char* list =
+        PrevReply.find('?') != std::string::npos ? programfiles::W1 : programfiles::W2;
     RE2_.load(list);
     RE2_.lines().append(UserPhrase);
     RE2_.save(list);

@@ -1,8 +1,8 @@
 #include "engine/MainLookup.h"
 
-#include "engine/ProgramFiles.h"
 #include "engine/KbLine.h"
 #include "engine/PatternScan.h"
+#include "engine/ProgramFiles.h"
 
 std::optional<MainLookup::Answer> MainLookup::find(std::string_view phrase) {
     const PatternScan scan(phrase);

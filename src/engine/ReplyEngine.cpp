@@ -2,10 +2,10 @@
 
 #include "engine/BranchSearch.h"
 #include "engine/Cp1251.h"
-#include "engine/ProgramFiles.h"
 #include "engine/Learning.h"
 #include "engine/MainLookup.h"
 #include "engine/PhrasePreparation.h"
+#include "engine/ProgramFiles.h"
 
 ReplyEngine::ReplyEngine(LineFiles files, Random& random)
     : RE2_(std::move(files)), random_(random) {}

@@ -1,8 +1,8 @@
 #include "input/Completion.h"
 
 #include "engine/Cp1251.h"
-#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
+#include "engine/ProgramFiles.h"
 #include "input/EnableRule.h"
 
 #include <algorithm>

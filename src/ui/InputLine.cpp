@@ -30,3 +30,14 @@ bool InputLine::event(QEvent* event) {
     }
     return QLineEdit::event(event);
 }
+
+void InputLine::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+Alt is how some keyboards type their third-level characters: those are typed.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+        !event->text().isEmpty() && event->text().at(0).isPrint()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}

@@ -8,7 +8,8 @@ class TypingLimitValidator;
 
 // The input line. What the user types is held to the typing limit; text the program sets is
 // kept whole. The window's command shortcuts (Ctrl+Z undoes the last line of the dialog, not the
-// typing) win over the line's own use of those keys.
+// typing) win over the line's own use of those keys, and Alt with a character is a menu key that
+// types nothing, also where no menu takes it.
 class InputLine : public QLineEdit {
 public:
     explicit InputLine(QWidget* parent);
@@ -21,6 +22,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TypingLimitValidator* limit_;

@@ -1,9 +1,12 @@
 #include "ui/StatusBar.h"
 
+#include "ui/WindowLook.h"
+
 #include <QLabel>
 
 StatusBar::StatusBar(QWidget* parent, std::array<int, 2> leadingWidths)
     : QFrame(parent), widths_(leadingWidths) {
+    setFont(WindowLook::statusFont());
     for (QLabel*& panel : panels_) {
         panel = new QLabel(this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -8,8 +8,10 @@
 #include "ui/FormDialogue.h"
 #include "ui/FormSurroundings.h"
 #include "ui/InputLine.h"
+#include "ui/LaunchCentring.h"
 #include "ui/StatisticsCaptions.h"
 #include "ui/StatusBar.h"
+#include "ui/SystemColours.h"
 #include "ui/TimerArming.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -93,7 +95,9 @@ void TForm1::buildControls() {
     client->setFont(WindowLook::windowFont());
     client->setCursor(Qt::ForbiddenCursor);
     setCentralWidget(client);
-    WindowLook::paintSilver(*this);
+    // The window's colour is its client area's: the menu bar and the status bar keep the
+    // desktop's own colours, as they do in every other program.
+    WindowLook::paintSilver(*client);
 
     TabControl1 = tabFrame(client, "TabControl1", {0, 0, 588, 313});
     TabControl1->setCursor(Qt::ArrowCursor);
@@ -105,6 +109,10 @@ void TForm1::buildControls() {
     setRole(*RE1, QPalette::Base, WindowLook::kSilver);
     transcript.setViewListener(
         [this](Transcript::ViewChange change) { RE1->follow(transcript, change); });
+    // Until a line is styled, the view writes in its own font, in the desktop's window-text colour.
+    const ColourNumber windowText = ColourNumber::fromNumber(
+        static_cast<std::int32_t>(0x80000000u | static_cast<unsigned>(SystemColour::WindowText)));
+    transcript.currentStyle().rgb = SystemColours::colour(windowText).rgb() & 0xFFFFFFu;
 
     Talk = new QPushButton(QStringLiteral("<ENTER> (Для кнопки сказать)"), TabControl1);
     Talk->setObjectName(QStringLiteral("Talk"));
@@ -137,6 +145,7 @@ void TForm1::buildControls() {
     SB1->setGeometry(0, 342, 587, 19);
     SB1->setToolTip(QStringLiteral("Индикатор"));
     SB1->setCursor(Qt::WhatsThisCursor);
+    WindowLook::paintDesktopColours(*SB1);
     SB1->setPanelText(2, fromCp(DialogueMode::statusText(dialogueMode.mode())));
 }
 
@@ -208,8 +217,7 @@ void TForm1::setOtherForms(TForm2* form2, TForm3* form3, TForm4* form4) {
 }
 
 void TForm1::showCentred() {
-    show();
-    WindowPlacement::centreOnDesktop(*this);
+    launchCentring_ = LaunchCentring::show(*this);
 }
 
 void TForm1::enterPressed() {

@@ -22,6 +22,7 @@
 #include "ui/SoundCue.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
@@ -32,6 +33,7 @@ class FormDialogue;
 struct FullScreenLayout;
 class FormSurroundings;
 class InputLine;
+class LaunchCentring;
 class QFrame;
 class QMenu;
 class QPushButton;
@@ -251,6 +253,7 @@ private:
     QSize normalSize_;
     AppearanceSettings appearanceSettings_;
     QPoint normalPlace_; // where the window stood before full screen
+    QPointer<LaunchCentring> launchCentring_;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
     TForm4* form4_ = nullptr;

@@ -52,8 +52,8 @@ void setFontStyle(QFont& font, FontStyle style) {
 
 void TForm1::applyAppearance(const Appearance& change) {
     if (change.formColour) {
-        setSurface(*this, QPalette::Window, *change.formColour);
-        setSurface(*this, QPalette::Button, *change.formColour);
+        setSurface(*centralWidget(), QPalette::Window, *change.formColour);
+        setSurface(*centralWidget(), QPalette::Button, *change.formColour);
     }
     if (change.RE1Colour) {
         setSurface(*RE1, QPalette::Base, *change.RE1Colour);

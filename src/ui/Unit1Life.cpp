@@ -7,6 +7,7 @@
 #include "engine/ProgramFiles.h"
 #include "ui/CpText.h"
 #include "ui/InputLine.h"
+#include "ui/LaunchCentring.h"
 #include "ui/RegionalClock.h"
 #include "ui/StatisticsCaptions.h"
 #include "ui/StatusBar.h"
@@ -70,6 +71,9 @@ void TForm1::T3Timer() {
 }
 
 void TForm1::T7Timer() {
+    if (launchCentring_ && launchCentring_->waiting()) {
+        return; // the shake starts from the window as it stands on the desktop, frame and all
+    }
     const ::ConfigFile::ShakeSwitch shakeSwitch = ConfigFile.readShakeSwitch();
     if (shakeSwitch.problemToReport) {
         errors_.report(*shakeSwitch.problemToReport);

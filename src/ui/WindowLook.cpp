@@ -1,5 +1,6 @@
 #include "ui/WindowLook.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -49,10 +50,30 @@ QFont WindowLook::windowFont() {
     return font(QStringLiteral("MS Sans Serif"), 8);
 }
 
+QFont WindowLook::statusFont() {
+    constexpr int kOriginalWidth = 88; // percent of the stand-in's width
+    QFont font = windowFont();
+    font.setStretch(kOriginalWidth);
+    return font;
+}
+
 void WindowLook::paintSilver(QWidget& widget) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, kSilver);
     palette.setColor(QPalette::Button, kSilver);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void WindowLook::paintDesktopColours(QWidget& widget) {
+    const QPalette desktop = QApplication::palette(&widget);
+    QPalette palette = widget.palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button}) {
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            palette.setColor(group, role, desktop.color(group, role)); // held, not inherited
+        }
+    }
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }

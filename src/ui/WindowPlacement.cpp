@@ -7,12 +7,15 @@
 #include <algorithm>
 
 void WindowPlacement::centreOnDesktop(QWidget& window) {
+    centreOnDesktop(window, window.frameGeometry().size());
+}
+
+void WindowPlacement::centreOnDesktop(QWidget& window, QSize outer) {
     QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         return;
     }
     const QRect desktop = screen->availableGeometry();
-    const QSize outer = window.frameGeometry().size();
     window.move(desktop.x() + (desktop.width() - outer.width()) / 2,
                 desktop.y() + (desktop.height() - outer.height()) / 2);
 }

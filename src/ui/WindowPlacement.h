@@ -9,6 +9,8 @@ class QWidget;
 class WindowPlacement {
 public:
     static void centreOnDesktop(QWidget& window);
+    // Centres a window whose outer size is `outer`.
+    static void centreOnDesktop(QWidget& window, QSize outer);
     static void setOuterTop(QWidget& window, int top);
     static void setOuterLeft(QWidget& window, int left);
     // Moves the window by (dx, dy) and makes its outer size smaller by `shrink`, down to the

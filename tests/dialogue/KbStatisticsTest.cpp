@@ -1,8 +1,8 @@
 #include "dialogue/KbStatistics.h"
 
 #include "engine/FileError.h"
-#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
+#include "engine/ProgramFiles.h"
 #include "engine/WorkList.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"

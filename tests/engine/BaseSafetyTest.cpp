@@ -1,7 +1,7 @@
 #include "engine/BaseLock.h"
 #include "engine/FileError.h"
-#include "engine/ProgramFiles.h"
 #include "engine/MtRandom.h"
+#include "engine/ProgramFiles.h"
 #include "engine/ReplyEngine.h"
 #include "engine/RtfWriter.h"
 #include "support/Cp.h"

@@ -145,7 +145,8 @@ TEST_F(ReplyTurn, FirstGuardAnswersFromXAndCollectsEveryCatch) {
     EXPECT_EQ(say("Ты лох"), "Не груби.");
     EXPECT_EQ(say("Подлодка"), "Не груби.");
     EXPECT_EQ(say("Ты лох"), "Не груби."); // not a repeat: the reply stands between
-    EXPECT_EQ(read(programfiles::Collection), (Lines{">>> Ты лох.", ">>> Подлодка.", ">>> Ты лох."}));
+    EXPECT_EQ(read(programfiles::Collection),
+              (Lines{">>> Ты лох.", ">>> Подлодка.", ">>> Ты лох."}));
     EXPECT_EQ(state.BranchDepth, 1);
     EXPECT_EQ(state.ContextLine, 1);
     for (const char* innocent : {"Лох", "Гадость", "Ты ддура"}) {
@@ -272,7 +273,7 @@ TEST_F(ReplyTurn, AttachingMovesTheLineToTheEndAndLeavesItsBranchesInPlace) {
     state.PrevReply = cp("Хорошо.");
     say("Погуляем");
     EXPECT_EQ(read(programfiles::Words), (Lines{"Заголовок", "_ПОЧЕМУ^Так.;", "ДРУГОЕ^Другое.;",
-                                           "ПОГУЛЯЕМ.^", "ХОРОШО.^Отлично.;@Погуляем.;"}));
+                                                "ПОГУЛЯЕМ.^", "ХОРОШО.^Отлично.;@Погуляем.;"}));
 }
 
 TEST_F(ReplyTurn, PhrasesHoldingMarkupAreAnsweredButNeverLearned) {

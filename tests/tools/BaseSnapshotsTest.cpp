@@ -72,7 +72,8 @@ TEST(BaseSnapshots, LeavesOutTheLockAndTheLeftoversOfKilledSaves) {
     SnapshotFolder s;
     s.folder.write("Base/Words.Dat.saving-AbC123", "half a save");
     {
-        const BaseLock hold(PathResolver(s.folder.path()), programfiles::Words); // makes the lock file
+        const BaseLock hold(PathResolver(s.folder.path()),
+                            programfiles::Words); // makes the lock file
     }
     s.folder.write("Base/Words.Dat.saving-XyZ789", "half a save");
     const fs::path taken = s.snapshots.take();

@@ -1,7 +1,7 @@
 #include "tools/KbReview.h"
 
-#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
+#include "engine/ProgramFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 

@@ -1,8 +1,8 @@
 #include "tools/KbTeacher.h"
 
 #include "engine/FileError.h"
-#include "engine/ProgramFiles.h"
 #include "engine/LineFiles.h"
+#include "engine/ProgramFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
 #include "tools/DialogueFile.h"

@@ -3,7 +3,9 @@
 
 #include "FormFixture.h"
 #include "ui/DialogView.h"
+#include "ui/StatusBar.h"
 
+#include <QMenuBar>
 #include <QToolButton>
 
 namespace {
@@ -37,7 +39,12 @@ TEST_F(FormCreate, AppliesEveryLineOfTheConfiguration) {
     TForm1& w = form();
 
     EXPECT_TRUE(errors.messages.empty());
-    EXPECT_EQ(colourOf(&w, QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(colourOf(w.centralWidget(), QPalette::Window), QColor(255, 0, 0));
+    for (QWidget* desktopPart :
+         {static_cast<QWidget*>(w.menuBar()), static_cast<QWidget*>(w.SB1)}) {
+        EXPECT_EQ(colourOf(desktopPart, QPalette::Window),
+                  QApplication::palette().color(QPalette::Window));
+    }
     EXPECT_EQ(colourOf(w.RE1, QPalette::Base), QColor(0, 255, 0));
     EXPECT_EQ(colourOf(w.Input, QPalette::Base), QColor(0, 0, 255));
     EXPECT_EQ(colourOf(w.Speak, QPalette::ButtonText), QColor(255, 0, 0));

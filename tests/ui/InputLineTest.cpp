@@ -110,4 +110,30 @@ TEST_F(InputLineRules, PasteIsCutToWhatFits) {
     EXPECT_EQ(w.Input->text(), QString(250, u'a') + QStringLiteral("12345"));
 }
 
+// Alt with a letter is a menu key: where no menu takes the letter, it types nothing.
+TEST_F(InputLineRules, AltWithALetterTypesNothing) {
+    TForm1& w = form();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.Input->setFocus();
+    const struct {
+        Qt::Key key;
+        const char* text;
+        Qt::KeyboardModifiers modifiers;
+    } keys[] = {
+        {Qt::Key_Q, "q", Qt::AltModifier},
+        {Qt::Key_Q, "Q", Qt::AltModifier | Qt::ShiftModifier},
+        {Qt::Key_unknown, "ж", Qt::AltModifier},
+        {Qt::Key_1, "1", Qt::AltModifier},
+    };
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.text);
+        QTest::sendKeyEvent(QTest::Click, w.Input, k.key, QString::fromUtf8(k.text), k.modifiers);
+        EXPECT_EQ(w.Input->text(), QString());
+        EXPECT_EQ(cues.count("KeyBoard.wav"), 0);
+    }
+    QTest::sendKeyEvent(QTest::Click, w.Input, Qt::Key_Q, QStringLiteral("q"), Qt::NoModifier);
+    EXPECT_EQ(w.Input->text(), QStringLiteral("q"));
+}
+
 } // namespace

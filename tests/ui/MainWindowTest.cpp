@@ -4,8 +4,11 @@
 #include "ui/DialogView.h"
 #include "ui/InputLine.h"
 #include "ui/StatusBar.h"
+#include "ui/WindowLook.h"
 
+#include <QFontDatabase>
 #include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -23,7 +26,7 @@ TEST_F(MainWindow, FrameIsFixedWithTheClientAreaBelowTheMenu) {
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(w.palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_EQ(w.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 192));
 }
 
 // The dialog view fills the window above one row of input line and buttons, the status bar lies
@@ -92,6 +95,44 @@ TEST_F(MainWindow, StartsWithButtonsDisabledAndTheModeShown) {
     EXPECT_FALSE(w.Cpu31->isChecked());
     EXPECT_FALSE(w.N24->isChecked());
     EXPECT_FALSE(w.N40->isChecked());
+}
+
+// The dialog view's current style starts as the view's own font in the desktop's window-text
+// colour, whatever that colour is.
+TEST_F(MainWindow, CurrentStyleStartsInTheDesktopsWindowTextColour) {
+    testApplication();
+    const QPalette desktop = QApplication::palette();
+    QPalette tinted = desktop;
+    tinted.setColor(QPalette::WindowText, QColor(0x12, 0x34, 0x56));
+    QApplication::setPalette(tinted);
+    const LineStyle current = form().transcript.currentStyle();
+    QApplication::setPalette(desktop);
+    EXPECT_EQ(current, (LineStyle{0x123456, "MS Sans Serif", 8, false, false}));
+}
+
+// The status texts fit their panels in the window's small font, as the panels were sized for.
+TEST_F(MainWindow, StatusTextsFitTheirPanels) {
+    if (!QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
+        GTEST_SKIP() << "Liberation Sans is not installed (tools/install-packages.sh)";
+    }
+    TForm1& w = form();
+    w.show();
+    const struct {
+        int panel;
+        const char* text;
+    } texts[] = {
+        {0, "Идёт загрузка подождите..."},
+        {0, "Загрузка окончена"},
+        {1, "Программе известно:   [главные фразы - 99999   ветки - 99999]"},
+    };
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.text);
+        const QLabel* panel = w.SB1->findChildren<QLabel*>().at(t.panel);
+        EXPECT_EQ(panel->font().family(), WindowLook::windowFont().family());
+        EXPECT_EQ(panel->font().pointSize(), 8);
+        const QRect room = panel->contentsRect().adjusted(panel->indent(), 0, 0, 0);
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(QString::fromUtf8(t.text)), room.width());
+    }
 }
 
 // The menu tree, depth-first, as "level caption shortcut".

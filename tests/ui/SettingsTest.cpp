@@ -45,7 +45,7 @@ TEST_F(Settings, EveryColourCommandAppliesAConfirmedChoiceAndRemovesTheMarkEithe
     };
     const Case cases[] = {
         {"N6", &TForm1::N6Click, &TForm1::ColorDialog1,
-         [](TForm1& w) { return colourOf(&w, QPalette::Window); }},
+         [](TForm1& w) { return colourOf(w.centralWidget(), QPalette::Window); }},
         {"N21", &TForm1::N21Click, &TForm1::ColorDialog1,
          [](TForm1& w) { return colourOf(w.RE1, QPalette::Base); }},
         {"N16", &TForm1::N16Click, &TForm1::ColorDialog1,
@@ -206,7 +206,7 @@ TEST_F(Restore, PutsBackTheInitialSettingsAndShowsTheMark) {
     w.N13Click();
 
     EXPECT_TRUE(w.N13->isChecked());
-    EXPECT_EQ(colourOf(&w, QPalette::Window), kSilver);
+    EXPECT_EQ(colourOf(w.centralWidget(), QPalette::Window), kSilver);
     EXPECT_EQ(colourOf(w.RE1, QPalette::Base), kSilver);
     EXPECT_EQ(colourOf(w.Input, QPalette::Base), kSilver);
     EXPECT_EQ(colourOf(w.Input, QPalette::Text), QColor(Qt::black));

@@ -97,6 +97,16 @@ TEST_F(Startup, ShakeJumpsNearTheCornerThenCentresAndClearsTheView) {
     EXPECT_FALSE(w.busyCursor().isOn());
 }
 
+TEST_F(Startup, ShownCentredByItsFrameAndShakenAtTheFirstTick) {
+    TForm1& w = form();
+    w.showCentred();
+    EXPECT_EQ(w.pos(), centredPosition(w));
+    w.T7Timer();
+    EXPECT_EQ(cues.count("Button1.wav"), 1);
+    EXPECT_EQ(w.pos(), centredPosition(w));
+    EXPECT_TRUE(w.T10.isActive());
+}
+
 TEST_F(Startup, ShakeWithoutItsLineReportsOnceAndShakesAnyway) {
     writeConfig({"only one line"});
     TForm1& w = form();
