@@ -1,6 +1,7 @@
 #include "tools/BaseSnapshots.h"
 
 #include "engine/Cp1251.h"
+#include "engine/FileBytes.h"
 #include "engine/FileError.h"
 #include "engine/ProgramFiles.h"
 #include "engine/SaveLeftovers.h"
@@ -15,8 +16,6 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <regex>
 #include <set>
@@ -42,32 +41,6 @@ bool plainName(std::string_view name) {
            });
 }
 
-std::optional<std::string> readWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
-}
-
 // Writes the bytes beside the target and flushes them to disk; the caller renames the file into
 // place. Nothing when it cannot, and then nothing is left behind.
 std::optional<fs::path> writeBeside(const fs::path& target, std::string_view bytes, mode_t mode) {
@@ -76,7 +49,8 @@ std::optional<fs::path> writeBeside(const fs::path& target, std::string_view byt
     if (fd < 0) {
         return std::nullopt;
     }
-    const bool written = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fdatasync(fd) == 0;
+    const bool written =
+        filebytes::writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fdatasync(fd) == 0;
     if (::close(fd) != 0 || !written) {
         ::unlink(temp.c_str());
         return std::nullopt;
@@ -185,7 +159,7 @@ fs::path BaseSnapshots::takeHeld(const std::optional<fs::path>& keep) {
         }
     }
     for (const std::string& name : names) {
-        const std::optional<std::string> bytes = readWhole(base / name);
+        const std::optional<std::string> bytes = filebytes::readRegular(base / name);
         if (!bytes) {
             throw Error("cannot read " + (base / name).string());
         }
@@ -273,7 +247,7 @@ namespace {
 // The files of a snapshot by their name in "Base", checked to be a snapshot of a base and nothing
 // that could write outside it.
 std::vector<targz::Entry> baseFilesIn(const fs::path& snapshot) {
-    const std::optional<std::string> bytes = readWhole(snapshot);
+    const std::optional<std::string> bytes = filebytes::readRegular(snapshot);
     if (!bytes) {
         throw BaseSnapshots::Error("cannot read " + snapshot.string());
     }

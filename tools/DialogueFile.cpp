@@ -1,12 +1,11 @@
 #include "tools/DialogueFile.h"
 
 #include "engine/Cp1251.h"
+#include "engine/FileBytes.h"
 #include "engine/FileError.h"
 #include "engine/LineFiles.h"
 #include "tools/LearnableText.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -63,15 +62,11 @@ char speakerOf(std::string_view line, std::string_view& said) {
 } // namespace
 
 DialogueFile DialogueFile::load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const std::optional<std::string> bytes = filebytes::readRegular(path);
+    if (!bytes) {
         throw FileError::cannotOpen(cp1251::fromUtf8(path)); // its messages are Windows-1251
     }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        throw FileError::cannotOpen(cp1251::fromUtf8(path)); // its messages are Windows-1251
-    }
-    return parse(bytes);
+    return parse(*bytes);
 }
 
 DialogueFile DialogueFile::parse(std::string_view bytes) {

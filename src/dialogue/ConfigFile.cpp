@@ -2,31 +2,15 @@
 
 #include "dialogue/ValueError.h"
 #include "engine/Cp1251.h"
+#include "engine/FileBytes.h"
 #include "engine/FileError.h"
 #include "engine/PathResolver.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
 // The whole file, or nothing when it cannot be read as a regular file.
-std::optional<std::string> readWhole(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
 
 } // namespace
 
@@ -40,7 +24,7 @@ ConfigFile ConfigFile::parse(std::string_view bytes) {
 }
 
 void ConfigFile::load(const PathResolver& folder) {
-    const std::optional<std::string> bytes = readWhole(folder.resolve(kName));
+    const std::optional<std::string> bytes = filebytes::readRegular(folder.resolve(kName));
     if (!bytes) {
         throw FileError::cannotOpen(kName);
     }

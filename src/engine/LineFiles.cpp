@@ -1,5 +1,6 @@
 #include "engine/LineFiles.h"
 
+#include "engine/FileBytes.h"
 #include "engine/FileError.h"
 #include "engine/Fingerprint.h"
 #include "engine/RtfDamage.h"
@@ -91,20 +92,6 @@ ReadResult readComparing(int fd, const Fingerprint& known, std::string& piece, s
         print.add(bytes);
         fresh.append(bytes);
     }
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
 }
 
 // The file a save must replace: the target itself, or, when the target is a symbolic link, the
@@ -263,7 +250,7 @@ void LineFiles::save(const std::string& name, const LineList& lines) const {
         return RtfWriter::writePieces(lines.lines(), Fingerprint::kPiece,
                                       [fd, &print](std::string_view piece) {
                                           print.add(piece);
-                                          return writeAll(fd, piece);
+                                          return filebytes::writeAll(fd, piece);
                                       });
     });
     if (!saved) {

@@ -1,6 +1,7 @@
 #include "ui/Unit3.h"
 
 #include "engine/Cp1251.h"
+#include "engine/FileBytes.h"
 #include "engine/FileError.h"
 #include "engine/ProgramFiles.h"
 #include "ui/CpText.h"
@@ -16,8 +17,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -47,15 +46,11 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 }
 
 std::string readBytes(const PathResolver& folder, const std::string& name) {
-    std::ifstream in(folder.resolve(name), std::ios::binary);
-    if (!in) {
+    std::optional<std::string> bytes = filebytes::readRegular(folder.resolve(name));
+    if (!bytes) {
         throw FileError::cannotOpen(name);
     }
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        throw FileError::cannotOpen(name);
-    }
-    return bytes;
+    return std::move(*bytes);
 }
 
 // Plain Windows-1251 text, line by line: CR LF, a lone CR and a lone LF each end a line.

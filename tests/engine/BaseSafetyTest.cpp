@@ -1,4 +1,5 @@
 #include "engine/BaseLock.h"
+#include "engine/FileBytes.h"
 #include "engine/FileError.h"
 #include "engine/MtRandom.h"
 #include "engine/ProgramFiles.h"
@@ -256,6 +257,19 @@ TEST_F(BaseSafety, TwoCopiesLearningAtOnceLoseNothing) {
             }
         }
     }
+}
+
+// The other files the program reads whole (settings, sounds, history, snapshots) follow the same
+// rule: a regular file or nothing, never a wait on a pipe.
+TEST(FileBytes, OnlyRegularFilesAreReadAndNothingWaits) {
+    TempFolder folder;
+    folder.write("Config.ini", "a\r\nb\r\n");
+    ASSERT_EQ(::mkfifo((folder.path() / "Pipe.wav").c_str(), 0644), 0);
+    fs::create_directory(folder.path() / "Folder.Txt");
+    EXPECT_EQ(filebytes::readRegular(folder.path() / "Config.ini"), "a\r\nb\r\n");
+    EXPECT_EQ(filebytes::readRegular(folder.path() / "Pipe.wav"), std::nullopt);
+    EXPECT_EQ(filebytes::readRegular(folder.path() / "Folder.Txt"), std::nullopt);
+    EXPECT_EQ(filebytes::readRegular(folder.path() / "Missing.Txt"), std::nullopt);
 }
 
 } // namespace
