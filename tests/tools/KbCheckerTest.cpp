@@ -2,6 +2,7 @@
 
 #include "support/Cp.h"
 #include "support/TempFolder.h"
+#include "support/Words.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,7 @@
 namespace {
 
 LineList base(std::initializer_list<const char*> lines) {
-    LineList words;
-    words.append(cp("Заголовок"));
-    for (const char* line : lines) {
-        words.append(cp(line));
-    }
-    return words;
+    return wordsWithHeader(lines);
 }
 
 TEST(KbChecker, EachFlawOfTheMainFileIsFoundAtItsLine) {

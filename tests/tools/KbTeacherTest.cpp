@@ -5,6 +5,7 @@
 #include "engine/ProgramFiles.h"
 #include "support/Cp.h"
 #include "support/TempFolder.h"
+#include "support/Words.h"
 #include "tools/DialogueFile.h"
 
 #include <gtest/gtest.h>
@@ -15,12 +16,7 @@
 namespace {
 
 LineList base(std::initializer_list<const char*> lines) {
-    LineList words;
-    words.append(cp("Заголовок"));
-    for (const char* line : lines) {
-        words.append(cp(line));
-    }
-    return words;
+    return wordsWithHeader(lines);
 }
 
 std::vector<DialogueFile::Pair>
