@@ -35,6 +35,15 @@ LaunchCentring* LaunchCentring::show(QWidget& window, FrameMargins frame) {
     return centring;
 }
 
+void LaunchCentring::showAgain(QWidget& window) {
+    if (window.frameGeometry() == window.geometry()) {
+        show(window); // never framed yet
+        return;
+    }
+    window.show();
+    WindowPlacement::centreOnDesktop(window, window.frameGeometry().size());
+}
+
 void LaunchCentring::centre() {
     WindowPlacement::centreOnDesktop(window_, window_.size().grownBy(frame_()));
     placed_ = window_.pos();

@@ -23,6 +23,10 @@ public:
     // child of the window while it waits for the frame.
     static LaunchCentring* show(QWidget& window, FrameMargins frame = {});
 
+    // For a window shown again and again (the secondary windows): centred by its outer frame when
+    // the desktop has framed it before, else as at its first showing above.
+    static void showAgain(QWidget& window);
+
     // Still waiting for the frame: what moves the window should wait too.
     bool waiting() const { return waiting_; }
 

@@ -3,9 +3,9 @@
 #include "dialogue/ExchangePeriod.h"
 #include "engine/Cp1251.h"
 #include "ui/CpText.h"
+#include "ui/LaunchCentring.h"
 #include "ui/TimerArming.h"
 #include "ui/Unit1.h"
-#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -92,9 +92,8 @@ void TForm2::open(QWidget& over) {
     if (windowHandle() && over.windowHandle()) {
         windowHandle()->setTransientParent(over.windowHandle());
     }
-    show();
+    LaunchCentring::showAgain(*this);
     setEnabled(true);
-    WindowPlacement::centreOnDesktop(*this);
     activateWindow();
     raise();
 }

@@ -5,8 +5,8 @@
 #include "engine/FileError.h"
 #include "engine/ProgramFiles.h"
 #include "ui/CpText.h"
+#include "ui/LaunchCentring.h"
 #include "ui/WindowLook.h"
-#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -176,8 +176,7 @@ void TForm3::fold() {
 }
 
 void TForm3::showCentred() {
-    show();
-    WindowPlacement::centreOnDesktop(*this);
+    LaunchCentring::showAgain(*this);
 }
 
 // The heights count the frame and the title bar: the client area is what is left of them once

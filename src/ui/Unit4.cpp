@@ -3,10 +3,10 @@
 #include "engine/Cp1251.h"
 #include "ui/CpText.h"
 #include "ui/InputLine.h"
+#include "ui/LaunchCentring.h"
 #include "ui/MenuItems.h"
 #include "ui/TimerArming.h"
 #include "ui/Unit1.h"
-#include "ui/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -165,8 +165,7 @@ void TForm4::T1Timer() {
 
 void TForm4::open(const std::string& proposal) {
     keyboard.open(proposal);
-    show();
-    WindowPlacement::centreOnDesktop(*this);
+    LaunchCentring::showAgain(*this);
     setEnabled(true);
     raise();
     activateWindow();
