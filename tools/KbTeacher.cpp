@@ -11,11 +11,21 @@
 #include <algorithm>
 #include <functional>
 
-KbTeacher::KbTeacher(LineList words) : words_(std::move(words)) {
-    if (words_.empty()) {
-        words_.append(programfiles::wordsHeader()); // line 0 is never read as a pattern
+namespace {
+
+LineList withHeader(LineList words) {
+    if (words.empty()) {
+        words.append(programfiles::wordsHeader()); // line 0 is never read as a pattern
     }
+    return words;
+}
+
+} // namespace
+
+KbTeacher::KbTeacher(LineList words)
+    : words_(withHeader(std::move(words))), startingPatterns_(words_) {
     const std::vector<std::string>& lines = words_.lines();
+    wordsOfLine_.assign(lines.size(), -1);
     patterns_.reserve(lines.size() * 2);
     for (std::size_t index = 1; index < lines.size(); ++index) {
         const std::string& line = lines[index];
@@ -27,6 +37,7 @@ KbTeacher::KbTeacher(LineList words) : words_(std::move(words)) {
         // A branch pattern begins with "_", which no learnable phrase holds.
         if (kbline::answers(line) && kbline::depth(line) == 0) {
             answersFromNowOn(pattern);
+            wordsOfLine_[index] = static_cast<int>(patternWords_.size());
             std::vector<std::string>& words = patternWords_.emplace_back();
             std::size_t start = 0;
             while (start < pattern.size()) {
@@ -54,30 +65,35 @@ bool KbTeacher::answered(const std::string& upperPhrase, const std::string& phra
         return true;
     }
     const PatternScan scan(phrase);
-    auto mayHold = [&scan](const std::string& word) {
-        return word.size() < 2 || scan.holdsPair(word[0], word[1]);
-    };
-    for (const std::vector<std::string>& words : patternWords_) {
-        // Most patterns hold a word whose first two characters never stand together in the
-        // phrase: they are refused before any search.
-        if (!std::all_of(words.begin(), words.end(), mayHold)) {
-            continue;
-        }
-        std::size_t CharPos = 0;
-        bool found = true;
-        for (const std::string& word : words) {
-            const auto end = scan.find(word, CharPos);
-            if (!end) {
-                found = false;
-                break;
-            }
-            CharPos = *end;
-        }
-        if (found) {
-            return true;
-        }
+    if (const auto candidates = startingPatterns_.wordByWordCandidates(upperPhrase)) {
+        return std::any_of(candidates->begin(), candidates->end(), [&](int line) {
+            const int words = wordsOfLine_[static_cast<std::size_t>(line)];
+            return words >= 0 && wordsFound(patternWords_[static_cast<std::size_t>(words)], scan);
+        });
     }
-    return false;
+    return std::any_of(
+        patternWords_.begin(), patternWords_.end(),
+        [&scan](const std::vector<std::string>& words) { return wordsFound(words, scan); });
+}
+
+// Each word after the one before, as the lookup's word-by-word pass finds them.
+bool KbTeacher::wordsFound(const std::vector<std::string>& words, const PatternScan& scan) {
+    // Most patterns hold a word whose first two characters never stand together in the phrase:
+    // they are refused before any search.
+    if (!std::all_of(words.begin(), words.end(), [&scan](const std::string& word) {
+            return word.size() < 2 || scan.holdsPair(word[0], word[1]);
+        })) {
+        return false;
+    }
+    std::size_t CharPos = 0;
+    for (const std::string& word : words) {
+        const auto end = scan.find(word, CharPos);
+        if (!end) {
+            return false;
+        }
+        CharPos = *end;
+    }
+    return true;
 }
 
 namespace {

@@ -3,6 +3,8 @@
 #include "engine/GuardLists.h"
 #include "engine/LineFiles.h"
 #include "engine/LineList.h"
+#include "engine/PatternIndex.h"
+#include "engine/PatternScan.h"
 #include "tools/DialogueFile.h"
 #include "tools/EarlierPatterns.h"
 
@@ -56,6 +58,7 @@ private:
     enum class Skip { None, Empty, Markup, Abuse, NoLearn };
     Skip skipReason(const std::string& prepared) const;
     bool answered(const std::string& upperPhrase, const std::string& phrase) const;
+    static bool wordsFound(const std::vector<std::string>& words, const PatternScan& scan);
     void answersFromNowOn(std::string_view pattern);
     void teachPair(const std::string& phrase, const std::string& reply);
 
@@ -67,6 +70,10 @@ private:
     // pass does; kept here, since the lines move as they are taught.
     std::deque<std::string> answering_;
     EarlierPatterns wholePatterns_;
-    // The words of the patterns the base started with, for the lookup's word-by-word pass.
+    // The words of the patterns the base started with, for the lookup's word-by-word pass, and
+    // the lookup's own index of those lines, which names the few whose words all stand in a
+    // phrase; by line, which words are that line's (-1 for a line that never answers word by word).
     std::vector<std::vector<std::string>> patternWords_;
+    PatternIndex startingPatterns_;
+    std::vector<int> wordsOfLine_;
 };
