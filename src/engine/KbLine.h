@@ -54,6 +54,6 @@ bool isFarewell(std::string_view line);
 class Random;
 
 namespace kbline {
-// The answer steps: ReplyChoice := random(alternatives) + 1, then that alternative's reply.
+// Draws one of the line's alternatives (1 + random(alternatives)) and gives its reply.
 std::string chooseReply(std::string_view line, std::size_t separatorPos, Random& random);
 } // namespace kbline
