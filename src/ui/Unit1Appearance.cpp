@@ -101,21 +101,29 @@ void TForm1::applyAppearance(const Appearance& change) {
     FontDialog2.take(change.fontDialog2);
     FontDialog3.take(change.fontDialog3);
 
-    // The dialog view's current character attributes: the selected text changes at once, and
-    // the lines already written keep their own colours and fonts.
+    // The dialog view's current character attributes: the selected text changes at once, the
+    // lines already written keep their own colours and fonts, and a line written without a style
+    // of its own (the idle remark changes only the colour) takes them.
     QTextCharFormat selection;
+    LineStyle& current = transcript.currentStyle();
     if (change.selectionColour) {
-        selection.setForeground(SystemColours::colour(*change.selectionColour));
+        const QColor colour = SystemColours::colour(*change.selectionColour);
+        selection.setForeground(colour);
+        current.rgb = colour.rgb() & 0xFFFFFFu;
     }
     if (change.selectionFont.name) {
         selection.setFontFamilies(QStringList{faceOf(*change.selectionFont.name)});
+        current.fontName = *change.selectionFont.name;
     }
     if (change.selectionFont.size && *change.selectionFont.size >= 1) {
         selection.setFontPointSize(*change.selectionFont.size);
+        current.fontSize = *change.selectionFont.size;
     }
     if (change.selectionFont.style) {
         selection.setFontWeight(change.selectionFont.style->bold ? QFont::Bold : QFont::Normal);
         selection.setFontItalic(change.selectionFont.style->italic);
+        current.bold = change.selectionFont.style->bold;
+        current.italic = change.selectionFont.style->italic;
     }
     if (!selection.properties().isEmpty()) {
         RE1->mergeCurrentCharFormat(selection);

@@ -122,6 +122,14 @@ TEST_F(Settings, LineFontsRestyleTheSelectionAndAreWrittenWithTheNextLines) {
         } else {
             EXPECT_EQ(w.userLineStyle(), (LineStyle{0, "MS Sans Serif", 11, false, true}));
         }
+        // A line written without a style of its own, as the idle remark is, takes them too.
+        const LineStyle& current = w.transcript.currentStyle();
+        EXPECT_EQ(current.fontSize, confirmed ? 14 : 11);
+        EXPECT_EQ(current.bold, confirmed);
+        EXPECT_EQ(current.italic, !confirmed);
+        if (confirmed) {
+            EXPECT_EQ(current.fontName, "DejaVu Serif");
+        }
     }
 }
 
