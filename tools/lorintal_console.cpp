@@ -13,8 +13,7 @@
 #include "engine/ReplyEngine.h"
 #include "tools/ConsoleExchange.h"
 #include "tools/ConsoleSurroundings.h"
-
-#include <unistd.h>
+#include "tools/ToolMain.h"
 
 #include <csignal>
 #include <filesystem>
@@ -172,9 +171,7 @@ int run(int argc, char** argv) {
         }
         options.folder = *chosen;
     }
-    std::error_code error;
-    if (!std::filesystem::is_directory(options.folder, error) ||
-        ::access(options.folder.c_str(), R_OK | X_OK) != 0) {
+    if (!toolmain::isReadableFolder(options.folder)) {
         std::cerr << "lorintal-console: no program folder at " << options.folder.string() << '\n';
         return 2;
     }
@@ -203,16 +200,6 @@ int run(int argc, char** argv) {
 
 } // namespace
 
-// Whatever the file system does (a folder that may not be entered, a link loop), the program
-// ends with one line naming the path, never with an uncaught exception.
 int main(int argc, char** argv) {
-    try {
-        return run(argc, argv);
-    } catch (const std::filesystem::filesystem_error& error) {
-        std::cerr << "lorintal-console: " << error.path1().string() << ": "
-                  << error.code().message() << '\n';
-    } catch (const std::exception& error) {
-        std::cerr << "lorintal-console: " << error.what() << '\n';
-    }
-    return 2;
+    return toolmain::reportingFailures("lorintal-console", [&] { return run(argc, argv); });
 }

@@ -24,8 +24,7 @@
 #include "tools/KbChecker.h"
 #include "tools/KbReview.h"
 #include "tools/KbTeacher.h"
-
-#include <unistd.h>
+#include "tools/ToolMain.h"
 
 #include <filesystem>
 #include <iostream>
@@ -166,9 +165,7 @@ int run(int argc, char** argv) {
             return 2;
         }
     }
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error) ||
-        ::access(folder.c_str(), R_OK | X_OK) != 0) {
+    if (!toolmain::isReadableFolder(folder)) {
         std::cerr << "lorintal-kb: cannot read the program folder " << folder.string() << '\n';
         return 2;
     }
@@ -217,16 +214,6 @@ int run(int argc, char** argv) {
 
 } // namespace
 
-// Whatever the file system does (a folder that may not be entered, a link loop), the tool ends
-// with one line naming the path, never with an uncaught exception.
 int main(int argc, char** argv) {
-    try {
-        return run(argc, argv);
-    } catch (const std::filesystem::filesystem_error& error) {
-        std::cerr << "lorintal-kb: " << error.path1().string() << ": " << error.code().message()
-                  << '\n';
-    } catch (const std::exception& error) {
-        std::cerr << "lorintal-kb: " << error.what() << '\n';
-    }
-    return 2;
+    return toolmain::reportingFailures("lorintal-kb", [&] { return run(argc, argv); });
 }

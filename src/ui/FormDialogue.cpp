@@ -12,18 +12,6 @@
 
 #include <algorithm>
 
-namespace {
-
-void setArmed(QTimer& timer, bool armed) {
-    if (armed) {
-        arm(timer);
-    } else {
-        timer.stop();
-    }
-}
-
-} // namespace
-
 LineStyle FormDialogue::cpuLineStyle() const {
     return form_.cpuLineStyle();
 }

@@ -48,19 +48,11 @@ void FormSurroundings::showReply(const std::string& reply) {
 }
 
 void FormSurroundings::setFarewellTimer(bool enabled) {
-    if (enabled) {
-        arm(form_.T4);
-    } else {
-        form_.T4.stop();
-    }
+    setArmed(form_.T4, enabled);
 }
 
 void FormSurroundings::setFollowUpTimer(bool enabled) {
-    if (enabled) {
-        arm(form_.T9);
-    } else {
-        form_.T9.stop();
-    }
+    setArmed(form_.T9, enabled);
 }
 
 void FormSurroundings::writeExchange(const std::string& reply) {

@@ -5,7 +5,6 @@
 #include "ui/SoundError.h"
 #include "ui/WaveFile.h"
 
-
 SoundCue::SoundCue(std::string name, const PathResolver& folder, const SoundOutputFactory& outputs)
     : name_(std::move(name)) {
     const std::filesystem::path file = folder.resolve(name_);

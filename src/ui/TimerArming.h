@@ -12,3 +12,12 @@ inline void arm(QTimer& timer) {
         timer.start();
     }
 }
+
+// Arms the timer or stops it.
+inline void setArmed(QTimer& timer, bool armed) {
+    if (armed) {
+        arm(timer);
+    } else {
+        timer.stop();
+    }
+}

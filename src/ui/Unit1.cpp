@@ -212,8 +212,18 @@ void TForm1::setOtherForms(TForm2* form2, TForm3* form3, TForm4* form4) {
     form3_ = form3;
     form4_ = form4;
     if (form3_) {
-        form3_->setMainWindow(this, &T1);
+        form3_->setMainForm(this);
     }
+}
+
+void TForm1::takeOutOfService() {
+    T1.stop();
+    setEnabled(false);
+}
+
+void TForm1::backInService() {
+    arm(T1);
+    setEnabled(true);
 }
 
 void TForm1::showCentred() {

@@ -122,6 +122,12 @@ public:
     // dialog calls this when its path or period changes.
     void removeInitialSettingsMark();
 
+    // The editor, the about window and the keyboard take the main window out of service while
+    // they are shown: its input rules stop and it is disabled, until the secondary window gives
+    // it back.
+    void takeOutOfService();
+    void backInService();
+
     // The styles a speaker's line is written in.
     LineStyle userLineStyle() const;
     LineStyle cpuLineStyle() const;

@@ -48,7 +48,6 @@ void TForm1::N38Click() {
         return;
     }
     form2_->setPeriodValue(ExchangePeriod::kAtLaunch);
-    T1.stop();
-    setEnabled(false);
+    takeOutOfService();
     form2_->open(*this);
 }

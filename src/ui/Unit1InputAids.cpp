@@ -104,8 +104,7 @@ void TForm1::EnRusClick() {
 void TForm1::N22Click() {
     QString caption = fromCp(completion.SpeedSuggestion);
     Talk->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&"))); // no Alt key for Talk
-    T1.stop();
-    setEnabled(false);
+    takeOutOfService();
     if (form4_) {
         form4_->open(completion.SpeedSuggestion);
     }

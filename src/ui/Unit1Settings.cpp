@@ -197,9 +197,8 @@ void TForm1::N12Click() {
     if (!form3_) {
         return;
     }
-    T1.stop();
+    takeOutOfService();
     form3_->fold();
-    setEnabled(false);
     form3_->showCentred();
     form3_->setEnabled(true);
 }

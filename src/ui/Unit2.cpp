@@ -4,7 +4,6 @@
 #include "engine/Cp1251.h"
 #include "ui/CpText.h"
 #include "ui/LaunchCentring.h"
-#include "ui/TimerArming.h"
 #include "ui/Unit1.h"
 
 #include <QCloseEvent>
@@ -160,8 +159,7 @@ void TForm2::Button2Click() {
 
 void TForm2::leave() {
     if (main_) {
-        arm(main_->T1);
-        main_->setEnabled(true);
+        main_->backInService();
     }
     hide();
 }

@@ -6,6 +6,7 @@
 #include "engine/ProgramFiles.h"
 #include "ui/CpText.h"
 #include "ui/LaunchCentring.h"
+#include "ui/Unit1.h"
 #include "ui/WindowLook.h"
 
 #include <QCloseEvent>
@@ -15,7 +16,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <stdexcept>
 #include <string>
@@ -135,11 +135,6 @@ void TForm3::buildControls() {
     Memo1->setFocusPolicy(Qt::ClickFocus);
 }
 
-void TForm3::setMainWindow(QWidget* main, QTimer* T1) {
-    main_ = main;
-    T1_ = T1;
-}
-
 void TForm3::FormCreate() {
     errors_.run([this] {
         const std::string bytes = readBytes(folder_, programfiles::Picture);
@@ -161,11 +156,8 @@ void TForm3::Button1Click() {
 }
 
 void TForm3::Button2Click() {
-    if (T1_) {
-        T1_->start();
-    }
     if (main_) {
-        main_->setEnabled(true);
+        main_->backInService();
     }
     hide();
 }

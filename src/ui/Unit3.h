@@ -10,7 +10,7 @@ class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QTimer;
+class TForm1;
 
 // The about window "О программе": the picture, the version and two buttons; below them, folded
 // away until "История" is pressed, the history from "ReadMe.Txt". It is opened by the main window,
@@ -19,8 +19,8 @@ class TForm3 : public SecondaryForm {
 public:
     explicit TForm3(const FormServices& services);
 
-    // The main window this one takes out of service, and its input-rule timer.
-    void setMainWindow(QWidget* main, QTimer* T1);
+    // The main window this one takes out of service.
+    void setMainForm(TForm1* form) { main_ = form; }
 
     // --- Handlers ---
     void FormCreate();   // loads the picture
@@ -57,6 +57,5 @@ private:
     PathResolver folder_;
     HandlerErrors errors_;
     AboutHeight height_;
-    QWidget* main_ = nullptr;
-    QTimer* T1_ = nullptr;
+    TForm1* main_ = nullptr;
 };

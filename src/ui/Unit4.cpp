@@ -174,8 +174,7 @@ void TForm4::open(const std::string& proposal) {
 
 void TForm4::N2Click() {
     T1.stop();
-    arm(form1_.T1);
-    form1_.setEnabled(true);
+    form1_.backInService();
     hide();
 }
 
